@@ -1,0 +1,426 @@
+#include "app/UMain.h"
+
+#include "app/UFormat.h"
+#include "app/UMy.h"
+#include "catalog/UNewProd.h"
+#include "platform/UProgramFolder.h"
+#include "ration/URacion.h"
+#include "store/UDM.h"
+#include "ui/UAlign.h"
+#include "ui/UDialog.h"
+#include "ui/UErrorBox.h"
+#include "ui/UFonts.h"
+#include "ui/UListView.h"
+#include "ui/UPictures.h"
+#include "ui/USeams.h"
+#include "ui/USkin.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+TfMain* fMain = nullptr;
+
+const QString TfMain::kProductName = QStringLiteral("Едомер");
+const QString TfMain::kAuthor = QStringLiteral("Иван Весов");
+const QString TfMain::kWebAddress = QStringLiteral("https://edomer.example.org");
+
+namespace {
+
+constexpr int kDesignWidth = 866;
+constexpr int kDesignHeight = 748;
+
+template <class T> T* Named(T* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+TXiButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                  const QString& hint = QString()) {
+    auto* button = Named(new TXiButton(caption, parent), name);
+    button->setGeometry(geometry);
+    button->setToolTip(hint);
+    return button;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, const QPoint& at) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// A borderless edit over the day-total list, in its colours.
+QLineEdit* TotalsEdit(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setGeometry(geometry);
+    edit->setFrame(false);
+    edit->setFont(Verdana8(true));
+    edit->setStyleSheet(
+        QStringLiteral("QLineEdit { background: rgb(253, 242, 198); color: red; }"));
+    return edit;
+}
+
+void SetListColours(TListView* list, const QColor& background, const QColor& text) {
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, text);
+    list->setPalette(palette);
+    KeepSelectionVisible(list);
+}
+
+std::vector<TListColumn> RationColumns(const QString& gramsTitle) {
+    return {{QStringLiteral("Время"), 50},
+            {QStringLiteral("Продукт"), 300},
+            {QStringLiteral("Порция"), 135},
+            {gramsTitle, 60, Qt::AlignRight},
+            {QStringLiteral("ккал"), 60, Qt::AlignRight},
+            {QStringLiteral("Б"), 50, Qt::AlignRight},
+            {QStringLiteral("Ж"), 50, Qt::AlignRight},
+            {QStringLiteral("У"), 50, Qt::AlignRight}};
+}
+
+} // namespace
+
+TfMain::TfMain(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fMain"));
+    setWindowTitle(kProductName + QStringLiteral(" — ") + kAuthor + QStringLiteral(" — ") +
+                   kWebAddress);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setMinimumSize(kDesignWidth, kDesignHeight);
+    resize(kDesignWidth, kDesignHeight);
+    IL1 = GroupNodeIcon();
+    CreateFrame();
+    CreateCatalogArea();
+    CreateRationArea();
+    CreateButtonBar();
+    Connect(XiButton1, &QPushButton::clicked, this, [this] { XiButton1Click(); });
+    ConnectGrupHandlers();
+    ConnectGrupEditHandlers();
+    ConnectProdHandlers();
+    ConnectPoiskHandlers();
+    ConnectRacionHandlers();
+    ConnectVvodHandlers();
+    ConnectSaveRacionHandlers();
+    ConnectBludoHandlers();
+    ConnectReportHandlers();
+}
+
+void TfMain::CreateFrame() {
+    PanelMenu = Named(new TXiPanel(this), "PanelMenu");
+    PanelMenu->setGeometry(0, 0, kDesignWidth, 1);
+    SetAlign(PanelMenu, TAlign::Top);
+    Panel1 = Named(new QWidget(this), "Panel1");
+    Panel1->setGeometry(0, 1, kDesignWidth, 312);
+    SetAlign(Panel1, TAlign::Top);
+    Panel_racion = Named(new TXiPanel(this), "Panel_racion");
+    Panel_racion->setGeometry(0, 313, kDesignWidth, kDesignHeight - 313);
+    SetAlign(Panel_racion, TAlign::Client);
+}
+
+void TfMain::CreateCatalogArea() {
+    Panel_Grup = Named(new TXiPanel(Panel1), "Panel_Grup");
+    Panel_Grup->setGeometry(0, 0, 408, 312);
+    SetAlign(Panel_Grup, TAlign::Left);
+    panel_prod = Named(new TXiPanel(Panel1), "panel_prod");
+    panel_prod->setGeometry(408, 0, kDesignWidth - 408, 312);
+    SetAlign(panel_prod, TAlign::Client);
+
+    LabGrup = Label(Panel_Grup, "LabGrup", QStringLiteral("Группы продуктов"), QPoint(8, 8));
+    LabGrup->setFont(Verdana8(true));
+    ButVerh = Button(Panel_Grup, "ButVerh", QString(), QRect(140, 4, 24, 22),
+                     QStringLiteral("Переместить группу вверх"));
+    ButVerh->setIcon(ArrowIcon(true));
+    ButVniz = Button(Panel_Grup, "ButVniz", QString(), QRect(168, 4, 24, 22),
+                     QStringLiteral("Переместить группу вниз"));
+    ButVniz->setIcon(ArrowIcon(false));
+    TVGrup = Named(new QTreeWidget(Panel_Grup), "TVGrup");
+    TVGrup->setGeometry(8, 30, 377, 240);
+    TVGrup->setMinimumWidth(377);
+    TVGrup->setHeaderHidden(true);
+    TVGrup->setIndentation(19);
+    TVGrup->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TVGrup->setSelectionMode(QAbstractItemView::SingleSelection);
+    TVGrup->setFont(Verdana8(true));
+    KeepSelectionVisible(TVGrup);
+    SetAnchors(TVGrup, akLeft | akTop | akRight | akBottom);
+    XiButton1 = Button(Panel_Grup, "XiButton1", QString(), QRect(385 - 24, 4, 24, 22),
+                       QStringLiteral("Справка"));
+    XiButton1->setIcon(HelpIcon());
+    ButNewGrup1 =
+        Button(Panel_Grup, "ButNewGrup1", QStringLiteral("Добавить"), QRect(8, 278, 90, 25),
+               QStringLiteral("Добавить группу/подгруппу в список"));
+    ButEditGrup = Button(Panel_Grup, "ButEditGrup", QStringLiteral("Изменить"),
+                         QRect(104, 278, 90, 25), QStringLiteral("Изменить группу/подгруппу"));
+    ButDelGrup = Button(Panel_Grup, "ButDelGrup", QStringLiteral("Удалить"),
+                        QRect(200, 278, 90, 25), QStringLiteral("Удалить группу/подгруппу"));
+    for (QWidget* w : {static_cast<QWidget*>(ButNewGrup1), static_cast<QWidget*>(ButEditGrup),
+                       static_cast<QWidget*>(ButDelGrup)})
+        SetAnchors(w, akLeft | akBottom);
+
+    Label5 = Label(panel_prod, "Label5", QStringLiteral("Искать "), QPoint(8, 10));
+    EdPoisk = Named(new QLineEdit(panel_prod), "EdPoisk");
+    EdPoisk->setGeometry(56, 6, 200, 21);
+    LVProd = Named(new TListView(panel_prod), "LVProd");
+    const int prodWidth = panel_prod->width() - 37;
+    LVProd->setGeometry(8, 32, prodWidth, panel_prod->height() - 75);
+    LVProd->SetColumns({{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}});
+    LVProd->setFont(Verdana8(true));
+    SetAnchors(LVProd, akLeft | akTop | akRight | akBottom);
+    const int listRight = 8 + prodWidth;
+    ButPoisk = Button(panel_prod, "ButPoisk", QStringLiteral(" Расширенный поиск"),
+                      QRect(listRight - 150, 5, 150, 23),
+                      QStringLiteral("Расширенный поиск продуктов по базе"));
+    SetAnchors(ButPoisk, akRight | akTop);
+    const int buttonsTop = LVProd->geometry().bottom() + 1 + 12;
+    ButvRac = Button(panel_prod, "ButvRac", QStringLiteral("В рацион"),
+                     QRect(8, buttonsTop, 90, 25), QStringLiteral("Занести продукт в рацион"));
+    SetAnchors(ButvRac, akLeft | akBottom);
+    ButDelProd = Button(panel_prod, "ButDelProd", QStringLiteral("Удалить"),
+                        QRect(listRight - 80, buttonsTop, 80, 25),
+                        QStringLiteral("Удалить продукт из списка"));
+    ButEditProd = Button(panel_prod, "ButEditProd", QStringLiteral("Изменить"),
+                         QRect(ButDelProd->x() - 10 - 80, buttonsTop, 80, 25),
+                         QStringLiteral("Изменить свойства продукта"));
+    ButNewProd = Button(panel_prod, "ButNewProd", QStringLiteral("Добавить"),
+                        QRect(ButEditProd->x() - 10 - 80, buttonsTop, 80, 25),
+                        QStringLiteral("Добавит новый продукт"));
+    for (QWidget* w : {static_cast<QWidget*>(ButDelProd), static_cast<QWidget*>(ButEditProd),
+                       static_cast<QWidget*>(ButNewProd)})
+        SetAnchors(w, akRight | akBottom);
+}
+
+void TfMain::CreateRationArea() {
+    const int innerWidth = kDesignWidth - 17;
+    XiPanel2 = Named(new TXiPanel(Panel_racion), "XiPanel2");
+    XiPanel2->setGeometry(8, 0, innerWidth, 340);
+    SetAnchors(XiPanel2, akLeft | akTop | akRight | akBottom);
+
+    const int listWidth = innerWidth - 16;
+    Label1 = Label(XiPanel2, "Label1", QString(), QPoint(8, 4));
+    Label1->setFont(Verdana8(true));
+    Label1->setStyleSheet(QStringLiteral("color: blue;"));
+    Label1->resize(500, 14);
+    Label3 =
+        Named(new QLabel(QStringLiteral("Для изменения записи в рационе - двойной клик мышкой"),
+                         XiPanel2),
+              "Label3");
+    Label3->setGeometry(8 + listWidth - 420, 4, 420, 14);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetAnchors(Label3, akRight | akTop);
+
+    LVRac = Named(new TListView(XiPanel2), "LVRac");
+    LVRac->setGeometry(8, 20, listWidth, 252);
+    LVRac->setMinimumWidth(825);
+    LVRac->SetColumns(RationColumns(QStringLiteral("Граммы")));
+    LVRac->SetGridLines(true);
+    LVRac->setFont(Verdana8());
+    SetListColours(LVRac, QColor(255, 251, 240), Qt::black);
+    SetAnchors(LVRac, akLeft | akTop | akRight | akBottom);
+
+    Label4 = Label(XiPanel2, "Label4", QString(), QPoint(8, 274));
+    Label4->hide();
+    LVItog = Named(new TListView(XiPanel2), "LVItog");
+    LVItog->setGeometry(8, 272, listWidth, 20);
+    LVItog->SetColumns(RationColumns(QStringLiteral("Грамм")));
+    LVItog->SetShowColumnHeaders(false);
+    LVItog->SetGridLines(true);
+    LVItog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LVItog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LVItog->setFont(Verdana8(true));
+    SetListColours(LVItog, QColor(253, 242, 198), Qt::red);
+    SetAnchors(LVItog, akLeft | akRight | akBottom);
+
+    const int totalsRight = 8 + listWidth;
+    Edit1 = TotalsEdit(XiPanel2, "Edit1", QRect(totalsRight - 22, 274, 20, 16));
+    CBProc = Named(new QCheckBox(XiPanel2), "CBProc");
+    CBProc->setGeometry(totalsRight - 40, 274, 16, 16);
+    CBProc->setToolTip(QStringLiteral("Вид БЖУ: галочка -отображаются проценты, пустое - граммы"));
+    CBProc->setStyleSheet(QStringLiteral("QCheckBox { background: rgb(253, 242, 198); }"));
+    EProc = TotalsEdit(XiPanel2, "EProc", QRect(totalsRight - 70, 274, 28, 16));
+    EProc->setReadOnly(true);
+    for (QWidget* w : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(CBProc),
+                       static_cast<QWidget*>(EProc)})
+        SetAnchors(w, akRight | akBottom);
+
+    CB1 = Named(new QCheckBox(QStringLiteral("Считать промежуточные итоги"), XiPanel2), "CB1");
+    CB1->setGeometry(8, 300, 230, 17);
+    CB1->setToolTip(QStringLiteral("Показывать Итого по каждому приему пищи"));
+    CB1->setChecked(true);
+    CB2 = Named(new QCheckBox(QStringLiteral("Показывать БЖУ"), XiPanel2), "CB2");
+    CB2->setGeometry(250, 300, 160, 17);
+    CB2->setToolTip(QStringLiteral("Показывать белки, жиры, углеводы в рационе"));
+    CB2->setChecked(true);
+    CBProc->setChecked(true);
+    Label2 =
+        Named(new QLabel(QStringLiteral("Для удаления продукта из рациона нажмите клавишу Delete"),
+                         XiPanel2),
+              "Label2");
+    Label2->setGeometry(totalsRight - 420, 302, 420, 14);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QWidget* w : {static_cast<QWidget*>(CB1), static_cast<QWidget*>(CB2)})
+        SetAnchors(w, akLeft | akBottom);
+    SetAnchors(Label2, akRight | akBottom);
+}
+
+void TfMain::CreateButtonBar() {
+    const int innerWidth = kDesignWidth - 17;
+    XiPanel1 = Named(new TXiPanel(Panel_racion), "XiPanel1");
+    XiPanel1->setGeometry(8, 341, innerWidth, 89);
+    SetAnchors(XiPanel1, akLeft | akRight | akBottom);
+    ButSaveKak =
+        Button(XiPanel1, "ButSaveKak", QStringLiteral("Сохранить "), QRect(8, 12, 130, 28));
+    ButSave = Button(XiPanel1, "ButSave", QStringLiteral("Сохранить как"), QRect(8, 48, 130, 28));
+    ButLoad = Button(XiPanel1, "ButLoad", QStringLiteral("Загрузить"), QRect(146, 12, 130, 28));
+    ButClear = Button(XiPanel1, "ButClear", QStringLiteral("Очистить"), QRect(146, 48, 130, 28));
+    const int right = innerWidth - 8;
+    ButHTML = Button(XiPanel1, "ButHTML", QStringLiteral("в HTML"), QRect(right - 116, 12, 116, 28),
+                     QStringLiteral("Сделать экспорт рациона в HTML (для интернета)"));
+    ButExcel =
+        Button(XiPanel1, "ButExcel", QStringLiteral("в Excel"), QRect(right - 240, 12, 116, 28),
+               QStringLiteral("Сделать экспорт рациона в Excel"));
+    ButSlozn =
+        Button(XiPanel1, "ButSlozn", QStringLiteral("записать как готовое блюдо"),
+               QRect(right - 240, 48, 240, 28),
+               QStringLiteral("Сохранить как гововое блюдо (и расчитать калорийность порции)"));
+    for (QWidget* w : {static_cast<QWidget*>(ButHTML), static_cast<QWidget*>(ButExcel),
+                       static_cast<QWidget*>(ButSlozn)})
+        SetAnchors(w, akRight | akTop);
+}
+
+void TfMain::FormCreate() {
+    AdaptToScreen();
+    try {
+        DM->qSaveRac.SetSQL(QStringLiteral("DELETE FROM TAB_PROD where id_grup=0"));
+        DM->qSaveRac.ExecSQL();
+    } catch (const std::exception&) {
+        // The start-up cleanup fails silently, for example on a missing database.
+    }
+    APaintTVGrup();
+    CB1->setChecked(ReadOption(QStringLiteral("CB1")));
+    CB2->setChecked(ReadOption(QStringLiteral("CB2")));
+    CB2Click();
+    CBProc->setChecked(ReadOption(QStringLiteral("CB4")));
+    CBProcClick();
+    RacionSaved = true;
+}
+
+void TfMain::AdaptToScreen() {
+    const QSize screen = Seams().ScreenSize();
+    if (screen.height() < 768) {
+        const int height = screen.height() - 30;
+        setMinimumHeight(height);
+        resize(width(), height);
+        const int half = int(RoundHalfEven(screen.height() / 2.0)) - 90;
+        Panel1->resize(Panel1->width(), half);
+        XiPanel2->resize(XiPanel2->width(), half);
+        XiPanel1->move(XiPanel1->x(), XiPanel2->y() + XiPanel2->height() + 1);
+    }
+    if (screen.width() < 870) {
+        // The window must fit the screen, so its minimum width follows it down.
+        SetAlign(Panel_racion, TAlign::None);
+        SetAlign(Panel1, TAlign::None);
+        const int width = screen.width() - 20;
+        setMinimumWidth(std::min(width, minimumWidth()));
+        resize(width, height());
+        SetAlign(Panel1, TAlign::Top);
+        SetAlign(Panel_racion, TAlign::Client);
+        Panel_racion->resize(this->width() - 10, Panel_racion->height());
+        XiPanel2->resize(Panel_racion->width() - 17, XiPanel2->height());
+        XiPanel1->resize(Panel_racion->width() - 17, XiPanel1->height());
+        Panel_Grup->resize(Panel1->width() / 2 - 20, Panel_Grup->height());
+        panel_prod->resize(Panel1->width() - Panel_Grup->width() - 2, panel_prod->height());
+        for (TListView* list : {LVRac, LVItog}) {
+            list->SetColumnWidth(2, list->ColumnWidth(2) - 60);
+            int others = 0;
+            for (int c = 2; c <= 7; ++c)
+                others += list->ColumnWidth(c);
+            list->SetColumnWidth(1, list->width() - list->ColumnWidth(0) - 140 - others);
+        }
+        LVProd->resize(panel_prod->width() - 37, panel_prod->height() - 75);
+        EdPoisk->resize(EdPoisk->width() - 20, EdPoisk->height());
+        const int listRight = LVProd->x() + LVProd->width();
+        ButPoisk->move(listRight - ButPoisk->width(), ButPoisk->y());
+        ButDelProd->move(ButPoisk->x() + ButPoisk->width() - ButDelProd->width(), ButDelProd->y());
+        ButEditProd->move(ButDelProd->x() - 10 - ButEditProd->width(), ButEditProd->y());
+        ButNewProd->move(ButEditProd->x() - 10 - ButNewProd->width(), ButNewProd->y());
+        const int buttonsTop = LVProd->y() + LVProd->height() + 12;
+        for (QWidget* w : {static_cast<QWidget*>(ButDelProd), static_cast<QWidget*>(ButEditProd),
+                           static_cast<QWidget*>(ButNewProd)})
+            w->move(w->x(), buttonsTop);
+        LVProd->SetColumnWidth(0, LVProd->width() - LVProd->ColumnWidth(1) - 40);
+        TVGrup->resize(Panel_Grup->width() - 31, TVGrup->height());
+        XiButton1->move(TVGrup->x() + TVGrup->width() - XiButton1->width(), XiButton1->y());
+        TVGrup->setMinimumWidth(Panel_Grup->width() - 31);
+    }
+}
+
+void TfMain::FormShow() {
+    ANoEnable();
+}
+
+void TfMain::FormCanResize(int newWidth) {
+    Panel_Grup->resize(newWidth / 2 - 20, Panel_Grup->height());
+    TVGrup->resize(Panel_Grup->width() - 31, TVGrup->height());
+    XiButton1->move(TVGrup->x() + TVGrup->width() - XiButton1->width(), XiButton1->y());
+    panel_prod->resize(newWidth - Panel_Grup->width() - 2, panel_prod->height());
+}
+
+bool TfMain::FormCloseQuery() {
+    if (RacionSaved)
+        return true;
+    if (fDialog->AskYes(QStringLiteral("Сохранить изменения в текущем рационе?"), this)) {
+        ButSaveKakClick();
+        return false;
+    }
+    return true;
+}
+
+void TfMain::FormClose() {
+    ArraySave.clear();
+    WriteOption(QStringLiteral("CB1"), CB1->isChecked());
+    WriteOption(QStringLiteral("CB2"), CB2->isChecked());
+    WriteOption(QStringLiteral("CB4"), CBProc->isChecked());
+    WriteOption(QStringLiteral("CB3"), fNewProd->CBBZY->isChecked());
+}
+
+void TfMain::XiButton1Click() {
+    Seams().OpenDocument(ProgramFolder() + QStringLiteral("Справка.chm"));
+}
+
+void TfMain::ANoEnableExecute() {
+    for (TXiButton* b : {ButSaveKak, ButSave, ButSlozn, ButClear, ButExcel, ButHTML})
+        b->setEnabled(false);
+}
+
+void TfMain::AEnableExecute() {
+    for (TXiButton* b : {ButSaveKak, ButSave, ButSlozn, ButClear, ButExcel, ButHTML})
+        b->setEnabled(true);
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    Guard([&] { mayClose = FormCloseQuery(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    Guard([this] { FormClose(); });
+    event->accept();
+}
+
+void TfMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Guard([this] { FormShow(); });
+}
+
+void TfMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Guard([this] { FormCanResize(width()); });
+}

@@ -1,0 +1,182 @@
+#pragma once
+// The main window: the group tree and product list above, the ration table with the day total
+// below, and the buttons of every subsystem. Its actions are the refresh entry points that the
+// other windows call. The handlers of each subsystem are defined in that subsystem's folder.
+
+#include <QIcon>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TListView;
+class TXiButton;
+class TXiPanel;
+struct TRacTable;
+
+class TfMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfMain(QWidget* parent = nullptr);
+
+    // Product name, author and web address of the window caption and the forum-code footer.
+    static const QString kProductName;
+    static const QString kAuthor;
+    static const QString kWebAddress;
+
+    // ---- Frame (app/UMain.cpp)
+    TXiPanel* PanelMenu;
+    QWidget* Panel1;
+    TXiPanel* Panel_Grup;
+    TXiPanel* panel_prod;
+    TXiPanel* Panel_racion;
+    TXiPanel* XiPanel2;
+    TXiPanel* XiPanel1;
+    TXiButton* XiButton1;
+    QIcon IL1; // the picture every tree node shows
+
+    bool RacionSaved = true;
+
+    void FormCreate();
+    void FormShow();
+    // Returns whether the window may close.
+    bool FormCloseQuery();
+    void FormClose();
+    void FormCanResize(int newWidth);
+    void XiButton1Click();
+
+    void ANoEnable() { ANoEnableExecute(); }
+    void AEnable() { AEnableExecute(); }
+    void ANoEnableExecute();
+    void AEnableExecute();
+
+    // ---- Group tree (catalog/UMainGrup.cpp)
+    QLabel* LabGrup;
+    TXiButton* ButVerh;
+    TXiButton* ButVniz;
+    QTreeWidget* TVGrup;
+
+    void APaintTVGrup() { APaintTVGrupExecute(); }
+    void APaintCBGrup() { APaintCBGrupExecute(); }
+    void APaintTVGrupExecute();
+    void APaintCBGrupExecute();
+    void TVGrupClick();
+    void ButVerhClick();
+    void ButVnizClick();
+
+    // ---- Group editing (catalog/UMainGrupEdit.cpp)
+    TXiButton* ButNewGrup1;
+    TXiButton* ButEditGrup;
+    TXiButton* ButDelGrup;
+
+    void ButNewGrup1Click();
+    void ButEditGrupClick();
+    void ButDelGrupClick();
+
+    // ---- Product list (catalog/UMainProd.cpp)
+    TListView* LVProd;
+    TXiButton* ButNewProd;
+    TXiButton* ButEditProd;
+    TXiButton* ButDelProd;
+
+    void APaintTVProd() { APaintTVProdExecute(); }
+    void APaintTVProdExecute();
+    void LVProdClick();
+    void LVProdDblClick();
+    void LVProdKeyDown(int& key);
+    void LVProdKeyPress(QChar& key);
+    void ButNewProdClick();
+    void ButEditProdClick();
+    void ButDelProdClick();
+
+    // ---- Product search (catalog/UMainPoisk.cpp)
+    QLabel* Label5;
+    QLineEdit* EdPoisk;
+    TXiButton* ButPoisk;
+
+    void EdPoiskChange();
+    void EdPoiskExit();
+    void EdPoiskKeyPress(QChar& key);
+    void EdPoiskKeyUp(int key);
+    void ButPoiskClick();
+
+    // ---- Ration table and totals (ration/UMainRacion.cpp)
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    TListView* LVRac;
+    TListView* LVItog;
+    QLineEdit* EProc;
+    QCheckBox* CBProc;
+    QLineEdit* Edit1;
+    QCheckBox* CB1;
+    QCheckBox* CB2;
+
+    void APaintLVRAc() { APaintLVRAcExecute(); }
+    void ADeleteRac() { ADeleteRacExecute(); }
+    void APaintLVRAcExecute();
+    void ADeleteRacExecute();
+    void LVRacCustomDrawItem(QTreeWidgetItem* item);
+    void LVRacKeyDown(int& key);
+    void CB1Click();
+    void CB2Click();
+    void CBProcClick();
+    // The rows of the ration table and of the day-total list, read back as text.
+    TRacTable RacTableRows() const;
+
+    // ---- Entry dialog openers (ration/UMainVvod.cpp)
+    TXiButton* ButvRac;
+
+    void ButvRacClick();
+    void LVRacDblClick();
+
+    // ---- Saved rations (ration/UMainSaveRacion.cpp)
+    TXiButton* ButSaveKak;
+    TXiButton* ButSave;
+    TXiButton* ButLoad;
+    TXiButton* ButClear;
+
+    void ButSaveKakClick();
+    void ButSaveClick();
+    void ButLoadClick();
+    void ButClearClick();
+
+    // ---- Ready dish (dish/UMainBludo.cpp)
+    TXiButton* ButSlozn;
+
+    void ButSloznClick();
+
+    // ---- Exports (reports/UMainReports.cpp)
+    TXiButton* ButExcel;
+    TXiButton* ButHTML;
+
+    void ButExcelClick();
+    void ButHTMLClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateFrame();
+    void CreateCatalogArea();
+    void CreateRationArea();
+    void CreateButtonBar();
+    void AdaptToScreen();
+    // Each subsystem wires the signals of its own controls to its handlers.
+    void ConnectGrupHandlers();
+    void ConnectGrupEditHandlers();
+    void ConnectProdHandlers();
+    void ConnectPoiskHandlers();
+    void ConnectRacionHandlers();
+    void ConnectVvodHandlers();
+    void ConnectSaveRacionHandlers();
+    void ConnectBludoHandlers();
+    void ConnectReportHandlers();
+};
+
+extern TfMain* fMain;

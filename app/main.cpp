@@ -1,0 +1,9 @@
+#include "app/UApplication.h"
+#include "app/UStartup.h"
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TApplicationForms forms(IsSetupMode(QCoreApplication::applicationFilePath()));
+    forms.ShowMainForm();
+    return app.exec();
+}

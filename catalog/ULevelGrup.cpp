@@ -1,0 +1,8 @@
+#include "catalog/ULevelGrup.h"
+
+TfLevelGrup* fLevelGrup = nullptr;
+
+TfLevelGrup::TfLevelGrup(QWidget* parent) : TForm(parent) {
+    setObjectName(QStringLiteral("fLevelGrup"));
+    SetCaption(QStringLiteral(""));
+}

@@ -1,0 +1,7 @@
+// Ready-dish button of the main window.
+
+#include "app/UMain.h"
+
+void TfMain::ConnectBludoHandlers() {}
+
+void TfMain::ButSloznClick() {}

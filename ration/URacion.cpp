@@ -1,0 +1,3 @@
+#include "ration/URacion.h"
+
+TArraySave ArraySave;

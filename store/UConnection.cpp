@@ -1,0 +1,192 @@
+#include "store/UConnection.h"
+
+#include "app/UErrors.h"
+#include "store/UCollation.h"
+#include "store/USqliteApi.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr std::size_t kMaxIdleStatements = 2048;
+constexpr int kBusyTimeoutMs = 5000;
+const QString kDataSourceKey = QStringLiteral("Data Source=");
+const QString kSecuritySuffix = QStringLiteral(";Persist Security Info=False");
+
+} // namespace
+
+TStatement::~TStatement() {
+    if (FOwner)
+        FOwner->Release(FSql, FStmt);
+    else
+        sqlite3_finalize(FStmt);
+}
+
+TConnection::~TConnection() {
+    Close();
+}
+
+void TConnection::SetConnectionString(const QString& text) {
+    Close();
+    FConnectionString = text;
+}
+
+QString TConnection::DatabasePath() const {
+    const int start = int(FConnectionString.indexOf(kDataSourceKey));
+    if (start < 0)
+        return QString();
+    const int from = start + int(kDataSourceKey.size());
+    int end = int(FConnectionString.lastIndexOf(kSecuritySuffix));
+    if (end < from)
+        end = int(FConnectionString.indexOf(QLatin1Char(';'), from));
+    return end < 0 ? FConnectionString.mid(from) : FConnectionString.mid(from, end - from);
+}
+
+void TConnection::Open() {
+    if (FDb)
+        return;
+    const QString path = DatabasePath();
+    const QString where = QStringLiteral("Не удалось открыть базу данных «%1»: ").arg(path);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        throw EStoreError(where + QStringLiteral("файл не найден"));
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString reason = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close(db);
+        throw EStoreError(where + reason);
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    // The header is read by the first statement: a file that is not a database fails here.
+    sqlite3_stmt* probe = nullptr;
+    int prc = sqlite3_prepare_v2(
+        db, "SELECT count(*) FROM sqlite_master WHERE type='table' AND name='tab_prod'", -1, &probe,
+        nullptr);
+    bool hasTables = false;
+    if (prc == SQLITE_OK) {
+        prc = sqlite3_step(probe);
+        hasTables = prc == SQLITE_ROW && sqlite3_column_int(probe, 0) > 0;
+    }
+    sqlite3_finalize(probe);
+    if (prc != SQLITE_ROW || !hasTables) {
+        const bool notDb = (prc & 0xff) == SQLITE_NOTADB;
+        QString reason = notDb ? QStringLiteral("файл не является базой данных SQLite")
+                               : QString::fromUtf8(sqlite3_errmsg(db));
+        if (prc == SQLITE_ROW)
+            reason = QStringLiteral("в файле нет таблиц программы");
+        sqlite3_close(db);
+        throw EStoreError(where + reason);
+    }
+    if (RegisterRussianText(db) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw EStoreError(where + QStringLiteral("не удалось подключить русскую сортировку"));
+    }
+    FDb = db;
+    ExecDirect("PRAGMA journal_mode=DELETE");
+    ExecDirect("PRAGMA synchronous=FULL");
+}
+
+void TConnection::Close() {
+    if (!FDb)
+        return;
+    FinalizeIdle();
+    sqlite3_close_v2(FDb);
+    FDb = nullptr;
+}
+
+sqlite3* TConnection::Handle() {
+    Open();
+    return FDb;
+}
+
+void TConnection::Fail(const QString& context) {
+    QString message =
+        QStringLiteral("Ошибка базы данных: ") + QString::fromUtf8(sqlite3_errmsg(FDb));
+    if (!context.isEmpty())
+        message += QStringLiteral("\n") + context;
+    throw EStoreError(message);
+}
+
+std::unique_ptr<TStatement> TConnection::Prepare(const std::string& sql) {
+    Open();
+    auto it = FIdle.find(sql);
+    if (it != FIdle.end() && !it->second.empty()) {
+        sqlite3_stmt* stmt = it->second.back();
+        it->second.pop_back();
+        --FIdleCount;
+        return std::make_unique<TStatement>(this, sql, stmt);
+    }
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(FDb, sql.c_str(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        Fail(QString::fromStdString(sql));
+    }
+    return std::make_unique<TStatement>(this, sql, stmt);
+}
+
+void TConnection::Release(const std::string& sql, sqlite3_stmt* stmt) {
+    if (!stmt)
+        return;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (!FDb || sqlite3_db_handle(stmt) != FDb) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    if (FIdleCount >= kMaxIdleStatements)
+        FinalizeIdle();
+    FIdle[sql].push_back(stmt);
+    ++FIdleCount;
+}
+
+void TConnection::FinalizeIdle() {
+    for (auto& entry : FIdle)
+        for (sqlite3_stmt* stmt : entry.second)
+            sqlite3_finalize(stmt);
+    FIdle.clear();
+    FIdleCount = 0;
+}
+
+void TConnection::ExecDirect(const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(Handle(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        throw EStoreError(QStringLiteral("Ошибка базы данных: ") + message);
+    }
+}
+
+void TConnection::BeginTrans() {
+    ExecDirect("BEGIN");
+}
+
+void TConnection::CommitTrans() {
+    ExecDirect("COMMIT");
+}
+
+void TConnection::RollbackTrans() {
+    if (InTransaction())
+        ExecDirect("ROLLBACK");
+}
+
+bool TConnection::InTransaction() const {
+    return FDb && sqlite3_get_autocommit(FDb) == 0;
+}
+
+TTransaction::~TTransaction() {
+    if (FDone)
+        return;
+    try {
+        FConn.RollbackTrans();
+    } catch (const EStoreError&) {
+        // The rollback of a transaction that failed already has nothing more to report.
+    }
+}
+
+void TTransaction::Commit() {
+    FConn.CommitTrans();
+    FDone = true;
+}

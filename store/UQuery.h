@@ -1,0 +1,79 @@
+#pragma once
+// A shared query object of the data module: set the statement text, bind named parameters,
+// execute or open, then read the rows by column position.
+
+#include "app/UFormat.h"
+#include "store/UDialect.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <utility>
+#include <vector>
+
+class TConnection;
+
+enum class TFieldType { Integer, Float, WideString, String, Boolean, DateTime };
+
+// One column of the current row. A NULL reads as 0, the empty text or false.
+class TField {
+public:
+    explicit TField(const QVariant& value) : FValue(value) {}
+    bool IsNull() const { return FValue.isNull(); }
+    int AsInteger() const;
+    double AsFloat() const;
+    QString AsString() const;
+    bool AsBoolean() const;
+    TDateTime AsDateTime() const { return AsFloat(); }
+    const QVariant& Value() const { return FValue; }
+
+private:
+    QVariant FValue;
+};
+
+using TParamDecl = std::pair<QString, TFieldType>;
+
+class TQuery {
+public:
+    TQuery(TConnection& conn, std::vector<TParamDecl> declared);
+    TQuery(const TQuery&) = delete;
+    TQuery& operator=(const TQuery&) = delete;
+
+    // Setting the text closes the query and discards its rows and parameter values.
+    void SetSQL(const QString& text);
+    const QString& SQL() const { return FText; }
+
+    // Binds a parameter of the text; the name matches in any letter case. A declared
+    // parameter takes its declared type.
+    void SetParam(const QString& name, const QVariant& value);
+
+    // Runs a statement that changes data; returns the number of rows changed.
+    int ExecSQL();
+    // Runs a select and keeps its rows, positioned on the first.
+    void Open();
+    void Close();
+    bool Active() const { return FActive; }
+
+    int RecordCount() const { return int(FRows.size()); }
+    bool Eof() const { return FEof; }
+    // Moves to the next row; past the last the query stays on it and Eof() becomes true.
+    void Next();
+    void First();
+    int FieldCount() const { return FColumnCount; }
+    TField Fields(int index) const;
+
+private:
+    void Run(bool keepRows);
+    QVariant Coerced(const QString& name, const QVariant& value) const;
+
+    TConnection& FConn;
+    std::vector<TParamDecl> FDeclared;
+    QString FText;
+    TTranslatedStatement FTranslated;
+    std::vector<QVariant> FParamValues;
+    std::vector<std::vector<QVariant>> FRows;
+    int FColumnCount = 0;
+    std::size_t FCursor = 0;
+    bool FActive = false;
+    bool FEof = true;
+};

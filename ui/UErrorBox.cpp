@@ -1,0 +1,10 @@
+#include "ui/UErrorBox.h"
+
+#include "ui/USeams.h"
+
+#include <QApplication>
+
+void ShowErrorBox(const QString& message) {
+    Seams().ShowMessageBox(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                           message, QMessageBox::Critical);
+}
