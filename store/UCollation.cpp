@@ -6,6 +6,10 @@
 #include <unicode/ucol.h>
 #include <unicode/utf8.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 namespace {
 
 int CompareRussian(void* collator, int lenA, const void* a, int lenB, const void* b) {
@@ -20,8 +24,17 @@ void DestroyCollator(void* collator) {
     ucol_close(static_cast<UCollator*>(collator));
 }
 
+// Case folding, by table for the Latin and Cyrillic blocks that names are written in.
+constexpr UChar32 kTableSize = 0x500;
+
 UChar32 Folded(UChar32 c) {
-    return u_foldCase(c, U_FOLD_CASE_DEFAULT);
+    static const std::array<UChar32, kTableSize> table = [] {
+        std::array<UChar32, kTableSize> t{};
+        for (UChar32 i = 0; i < kTableSize; ++i)
+            t[std::size_t(i)] = u_foldCase(i, U_FOLD_CASE_DEFAULT);
+        return t;
+    }();
+    return c >= 0 && c < kTableSize ? table[std::size_t(c)] : u_foldCase(c, U_FOLD_CASE_DEFAULT);
 }
 
 // Decodes the code point at position i and moves i past it.
@@ -29,6 +42,82 @@ UChar32 NextChar(const char* s, int& i, int len) {
     UChar32 c = 0;
     U8_NEXT(reinterpret_cast<const uint8_t*>(s), i, len, c);
     return c;
+}
+
+// A LIKE pattern folded once: literal characters, _ (one character) and % (any run).
+struct TLikePattern {
+    enum Kind : unsigned char { Literal, One, Many };
+    struct Token {
+        Kind kind;
+        UChar32 ch;
+    };
+    std::vector<Token> tokens;
+    std::string source;
+    int escape = 0;
+};
+
+TLikePattern Compile(const char* pattern, int len, int escape) {
+    TLikePattern compiled;
+    compiled.source.assign(pattern, std::size_t(len));
+    compiled.escape = escape;
+    for (int i = 0; i < len;) {
+        UChar32 c = NextChar(pattern, i, len);
+        if (escape != 0 && c == escape && i < len) {
+            compiled.tokens.push_back({TLikePattern::Literal, Folded(NextChar(pattern, i, len))});
+        } else if (c == '%') {
+            if (compiled.tokens.empty() || compiled.tokens.back().kind != TLikePattern::Many)
+                compiled.tokens.push_back({TLikePattern::Many, 0});
+        } else if (c == '_') {
+            compiled.tokens.push_back({TLikePattern::One, 0});
+        } else {
+            compiled.tokens.push_back({TLikePattern::Literal, Folded(c)});
+        }
+    }
+    return compiled;
+}
+
+bool Match(const TLikePattern& pattern, const char* text, int textLen) {
+    const auto& tokens = pattern.tokens;
+    const std::size_t n = tokens.size();
+    std::size_t p = 0;
+    int s = 0;
+    std::size_t starP = n + 1; // the token after the last %, none yet
+    int starS = 0;             // where the text after that % is tried next
+    while (true) {
+        int next = -1; // the position after the text character just compared
+        if (p < n) {
+            const auto& token = tokens[p];
+            if (token.kind == TLikePattern::Many) {
+                starP = ++p;
+                starS = s;
+                continue;
+            }
+            if (s < textLen) {
+                next = s;
+                const UChar32 c = NextChar(text, next, textLen);
+                if (token.kind == TLikePattern::One || Folded(c) == token.ch) {
+                    ++p;
+                    s = next;
+                    continue;
+                }
+            }
+        } else if (s == textLen) {
+            return true;
+        }
+        if (starP > n || starS >= textLen)
+            return false;
+        // Let the last % swallow one more character; reuse its decoding when it was just read.
+        if (s == starS && next >= 0)
+            starS = next;
+        else
+            NextChar(text, starS, textLen);
+        s = starS;
+        p = starP;
+    }
+}
+
+void FreePattern(void* pattern) {
+    delete static_cast<TLikePattern*>(pattern);
 }
 
 void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -48,50 +137,25 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const int patternLen = sqlite3_value_bytes(argv[0]);
     const char* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
     const int textLen = sqlite3_value_bytes(argv[1]);
-    sqlite3_result_int(ctx, LikeMatch(pattern, patternLen, text, textLen, escape) ? 1 : 0);
+    // The pattern is compiled once per statement and kept with the constant argument.
+    auto* compiled = static_cast<TLikePattern*>(sqlite3_get_auxdata(ctx, 0));
+    if (!compiled || compiled->escape != escape ||
+        compiled->source.compare(0, std::string::npos, pattern, std::size_t(patternLen)) != 0) {
+        compiled = new TLikePattern(Compile(pattern, patternLen, escape));
+        sqlite3_set_auxdata(ctx, 0, compiled, FreePattern);
+        compiled = static_cast<TLikePattern*>(sqlite3_get_auxdata(ctx, 0));
+        if (!compiled) {
+            const TLikePattern once = Compile(pattern, patternLen, escape);
+            return sqlite3_result_int(ctx, Match(once, text, textLen) ? 1 : 0);
+        }
+    }
+    sqlite3_result_int(ctx, Match(*compiled, text, textLen) ? 1 : 0);
 }
 
 } // namespace
 
 bool LikeMatch(const char* pattern, int patternLen, const char* text, int textLen, int escape) {
-    int p = 0;
-    int s = 0;
-    int starP = -1; // pattern position just after the last %
-    int starS = 0;  // text position that % was last tried to swallow up to
-    while (true) {
-        if (p < patternLen) {
-            int pNext = p;
-            UChar32 pc = NextChar(pattern, pNext, patternLen);
-            if (pc == '%' && pc != escape) {
-                starP = pNext;
-                starS = s;
-                p = pNext;
-                continue;
-            }
-            bool literal = true;
-            if (escape != 0 && pc == escape && pNext < patternLen) {
-                pc = NextChar(pattern, pNext, patternLen);
-            } else if (pc == '_') {
-                literal = false;
-            }
-            if (s < textLen) {
-                int sNext = s;
-                const UChar32 sc = NextChar(text, sNext, textLen);
-                if (!literal || sc == pc || Folded(sc) == Folded(pc)) {
-                    p = pNext;
-                    s = sNext;
-                    continue;
-                }
-            }
-        } else if (s == textLen) {
-            return true;
-        }
-        if (starP < 0 || starS >= textLen)
-            return false;
-        NextChar(text, starS, textLen);
-        s = starS;
-        p = starP;
-    }
+    return Match(Compile(pattern, patternLen, escape), text, textLen);
 }
 
 int RegisterRussianText(sqlite3* db) {
