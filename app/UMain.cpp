@@ -99,6 +99,7 @@ TfMain::TfMain(QWidget* parent) : QWidget(parent) {
     CreateCatalogArea();
     CreateRationArea();
     CreateButtonBar();
+    FormCanResize(width());
     Connect(XiButton1, &QPushButton::clicked, this, [this] { XiButton1Click(); });
     ConnectGrupHandlers();
     ConnectGrupEditHandlers();
@@ -328,6 +329,7 @@ void TfMain::AdaptToScreen() {
         const int width = screen.width() - 20;
         setMinimumWidth(std::min(width, minimumWidth()));
         resize(width, height());
+        FormCanResize(width);
         SetAlign(Panel1, TAlign::Top);
         SetAlign(Panel_racion, TAlign::Client);
         Panel_racion->resize(this->width() - 10, Panel_racion->height());
@@ -354,9 +356,10 @@ void TfMain::AdaptToScreen() {
                            static_cast<QWidget*>(ButNewProd)})
             w->move(w->x(), buttonsTop);
         LVProd->SetColumnWidth(0, LVProd->width() - LVProd->ColumnWidth(1) - 40);
+        // The minimum goes down first, or it would hold the tree at its designed width.
+        TVGrup->setMinimumWidth(Panel_Grup->width() - 31);
         TVGrup->resize(Panel_Grup->width() - 31, TVGrup->height());
         XiButton1->move(TVGrup->x() + TVGrup->width() - XiButton1->width(), XiButton1->y());
-        TVGrup->setMinimumWidth(Panel_Grup->width() - 31);
     }
 }
 

@@ -1,0 +1,254 @@
+// Start-up, the main window's frame, the settings file, the message and question boxes and
+// the application's error box.
+
+#include "app/UErrors.h"
+#include "app/UMain.h"
+#include "app/UMy.h"
+#include "app/UStartup.h"
+#include "catalog/UNewProd.h"
+#include "catalog/UPoiskpas.h"
+#include "platform/UProgramFolder.h"
+#include "ration/USaveRacion.h"
+#include "store/UDM.h"
+#include "tests/common/TestApp.h"
+#include "tests/common/TestKeys.h"
+#include "tests/common/TestRegistry.h"
+#include "ui/UDialog.h"
+#include "ui/UErrorBox.h"
+#include "ui/UKeys.h"
+#include "ui/UListView.h"
+#include "ui/UMessage.h"
+#include "ui/USkin.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QTreeWidget>
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+    static void WriteIni(const QString& text) {
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toUtf8());
+    }
+
+private slots:
+    void SetupModeIsChosenByTheFileNameAlone() {
+        QVERIFY(IsSetupMode(QStringLiteral("/media/cd/SETUP.EXE")));
+        QVERIFY(IsSetupMode(QStringLiteral("/media/cd/setup.exe")));
+        QVERIFY(IsSetupMode(QStringLiteral("Setup.Exe")));
+        QVERIFY(!IsSetupMode(QStringLiteral("/media/cd/SETUP1.EXE")));
+        QVERIFY(!IsSetupMode(QStringLiteral("/media/cd/SETUP.EXE.BAK")));
+        QVERIFY(!IsSetupMode(QStringLiteral("/media/SETUP.EXE/edomer")));
+        // Only a-z are upper-cased: a Cyrillic "е" does not count as an "E".
+        QVERIFY(!IsSetupMode(QStringLiteral("/media/cd/setup.ex\u0435")));
+    }
+
+    void StartUpCreatesEveryWindowAndCleansUngroupedProducts() {
+        TScriptedSeams seams;
+        TTestStore arrange(TStoreKind::Empty);
+        const int group = AddGroup(QStringLiteral("Овощи"), 0, 0);
+        const int kept = AddProduct(QStringLiteral("Морковь"), group, 41);
+        const int lost = AddProduct(QStringLiteral("Без группы"), 0, 10);
+        AddMeasure(lost, QStringLiteral("100г"), 100, 10);
+        arrange.Module.reset();
+        DM = nullptr;
+        TApplicationForms forms(false);
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_prod")), 1);
+        QCOMPARE(CountSql(QStringLiteral("SELECT id_prod FROM tab_prod")), kept);
+        QCOMPARE(
+            CountSql(QStringLiteral("SELECT count(*) FROM tab_mera WHERE id_prod=%1").arg(lost)),
+            1);
+        QCOMPARE(forms.MainForm(), static_cast<QWidget*>(fMain));
+        for (QObject* window : {static_cast<QObject*>(fNewProd), static_cast<QObject*>(FMessage),
+                                static_cast<QObject*>(fDialog), static_cast<QObject*>(fSaveRacion)})
+            QVERIFY(window);
+        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Едомер"));
+        QVERIFY(fMain->windowTitle().startsWith(QStringLiteral("Едомер")));
+        QVERIFY(fMain->RacionSaved);
+    }
+
+    void MissingDatabaseIsReportedAndStartUpCarriesOn() {
+        TTestApp app(TStoreKind::None);
+        QVERIFY(!app.Seams.Errors().isEmpty());
+        QVERIFY(app.Seams.Errors().constFirst().contains(QStringLiteral("KKAL.mdb")));
+        QVERIFY(fPoisk);
+        QVERIFY(!QFile::exists(app.Folder.DatabasePath()));
+    }
+
+    void LargeScreenKeepsTheDesign() {
+        TTestApp app;
+        QCOMPARE(fMain->minimumSize(), QSize(866, 748));
+        QCOMPARE(fMain->size(), QSize(866, 748));
+        QCOMPARE(fMain->Panel1->height(), 312);
+        QCOMPARE(fMain->Panel_Grup->width(), 866 / 2 - 20);
+        QCOMPARE(fMain->TVGrup->width(), fMain->Panel_Grup->width() - 31);
+        QCOMPARE(fMain->XiButton1->geometry().right() + 1, fMain->TVGrup->geometry().right() + 1);
+    }
+
+    void SmallScreensAdaptTheLayout() {
+        {
+            TTestApp app(TStoreKind::Empty, QSize(1024, 600));
+            QCOMPARE(fMain->height(), 570);
+            QCOMPARE(fMain->minimumHeight(), 570);
+            QCOMPARE(fMain->width(), 866);
+            QCOMPARE(fMain->Panel1->height(), 210);
+            QCOMPARE(fMain->XiPanel2->height(), 210);
+            QCOMPARE(fMain->XiPanel1->y(), fMain->XiPanel2->y() + 210 + 1);
+        }
+        TTestApp app(TStoreKind::Empty, QSize(800, 600));
+        QCOMPARE(fMain->width(), 780);
+        QCOMPARE(fMain->height(), 570);
+        QCOMPARE(fMain->Panel_Grup->width(), 780 / 2 - 20);
+        QCOMPARE(fMain->TVGrup->width(), 370 - 31);
+        QCOMPARE(fMain->TVGrup->minimumWidth(), 370 - 31);
+        QCOMPARE(fMain->XiButton1->x() + fMain->XiButton1->width(),
+                 fMain->TVGrup->x() + fMain->TVGrup->width());
+        QCOMPARE(fMain->XiPanel2->width(), fMain->Panel_racion->width() - 17);
+        for (TListView* list : {fMain->LVRac, fMain->LVItog}) {
+            QCOMPARE(list->ColumnWidth(2), 135 - 60);
+            int others = 0;
+            for (int c = 2; c <= 7; ++c)
+                others += list->ColumnWidth(c);
+            QCOMPARE(list->ColumnWidth(1), list->width() - 50 - 140 - others);
+        }
+        QCOMPARE(fMain->LVProd->width(), fMain->panel_prod->width() - 37);
+        QCOMPARE(fMain->LVProd->height(), fMain->panel_prod->height() - 75);
+        QCOMPARE(fMain->ButPoisk->x() + fMain->ButPoisk->width(),
+                 fMain->LVProd->x() + fMain->LVProd->width());
+        QCOMPARE(fMain->ButDelProd->x() + fMain->ButDelProd->width(),
+                 fMain->ButPoisk->x() + fMain->ButPoisk->width());
+        QCOMPARE(fMain->ButEditProd->x(),
+                 fMain->ButDelProd->x() - 10 - fMain->ButEditProd->width());
+        QCOMPARE(fMain->ButNewProd->y(), fMain->LVProd->y() + fMain->LVProd->height() + 12);
+        QCOMPARE(fMain->LVProd->ColumnWidth(0),
+                 fMain->LVProd->width() - fMain->LVProd->ColumnWidth(1) - 40);
+    }
+
+    void SettingsReadOnlyExactlyOneAsOn() {
+        TTestFolder folder;
+        const QString path = SettingsFilePath();
+        const QString section = QStringLiteral("lvRac");
+        QCOMPARE(ReadSetting(path, section, QStringLiteral("CB1"), QStringLiteral("1")),
+                 QStringLiteral("1"));
+        QVERIFY(!QFile::exists(path));
+        WriteIni(QStringLiteral("[other]\nkeep=this\n[lvRac]\nCB1=yes\nCB2=2\nCB3=\nCB4=0\n"));
+        QVERIFY(!ReadOption(QStringLiteral("CB1")));
+        QVERIFY(!ReadOption(QStringLiteral("CB2")));
+        QVERIFY(ReadOption(QStringLiteral("CB3")));
+        QVERIFY(!ReadOption(QStringLiteral("CB4")));
+        QVERIFY(WriteSetting(path, section, QStringLiteral("CB1"), QStringLiteral("1")));
+        QVERIFY(ReadOption(QStringLiteral("CB1")));
+        QCOMPARE(ReadSetting(path, QStringLiteral("other"), QStringLiteral("keep"), QString()),
+                 QStringLiteral("this"));
+        // A settings file that cannot be written (here a folder of that name) reports false.
+        QVERIFY(QDir().mkdir(folder.Folder() + QStringLiteral("locked.ini")));
+        QVERIFY(!WriteSetting(folder.Folder() + QStringLiteral("locked.ini"), section,
+                              QStringLiteral("CB2"), QStringLiteral("1")));
+    }
+
+    void OptionsAreRestoredAtStartAndWrittenAtClose() {
+        TTestFolder folder;
+        WriteIni(QStringLiteral("[lvRac]\nCB1=2\nCB2=0\nCB3=0\nCB4=\n[other]\nkeep=this\n"));
+        TScriptedSeams seams;
+        {
+            TApplicationForms forms(false);
+            QVERIFY(!fMain->CB1->isChecked());
+            QVERIFY(!fMain->CB2->isChecked());
+            QVERIFY(fMain->CBProc->isChecked());
+            QVERIFY(!fNewProd->CBBZY->isChecked());
+            fMain->CB1->setChecked(true);
+            fMain->show();
+            QVERIFY(fMain->close());
+        }
+        const QSettings ini(SettingsFilePath(), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("lvRac/CB1")).toString(), QStringLiteral("1"));
+        QCOMPARE(ini.value(QStringLiteral("lvRac/CB2")).toString(), QStringLiteral("0"));
+        QCOMPARE(ini.value(QStringLiteral("lvRac/CB3")).toString(), QStringLiteral("0"));
+        QCOMPARE(ini.value(QStringLiteral("lvRac/CB4")).toString(), QStringLiteral("1"));
+        QCOMPARE(ini.value(QStringLiteral("other/keep")).toString(), QStringLiteral("this"));
+    }
+
+    void CloseQuestionOnUnsavedChanges() {
+        TTestApp app;
+        fMain->show();
+        QVERIFY(!fMain->ButSave->isEnabled());
+        QVERIFY(fMain->ButLoad->isEnabled());
+        fMain->RacionSaved = false;
+        app.Seams.AnswerQuestion(mrYes);
+        QVERIFY(!fMain->close());
+        QCOMPARE(app.Seams.Questions,
+                 QStringList{QStringLiteral("Сохранить изменения в текущем рационе?")});
+        QVERIFY(fMain->isVisible());
+        app.Seams.AnswerQuestion(mrCancel);
+        QVERIFY(fMain->close());
+        fMain->show();
+        app.Seams.AnswerQuestion(mrNo);
+        QVERIFY(fMain->close());
+        fMain->show();
+        fMain->RacionSaved = true;
+        QVERIFY(fMain->close());
+        QCOMPARE(app.Seams.Questions.size(), 3);
+    }
+
+    void HelpButtonOpensTheHelpFileBesideTheProgram() {
+        TTestApp app;
+        app.Seams.OpenDocumentResult = false;
+        fMain->XiButton1->click();
+        QCOMPARE(app.Seams.OpenedDocuments,
+                 QStringList{ProgramFolder() + QStringLiteral("Справка.chm")});
+        QVERIFY(app.Seams.Boxes.empty());
+    }
+
+    void ThrowingHandlersShowTheErrorBoxAndTheProgramCarriesOn() {
+        TTestApp app;
+        int runs = 0;
+        auto* button = new TXiButton(QStringLiteral("x"), fMain);
+        Connect(button, &QPushButton::clicked, fMain, [&] {
+            ++runs;
+            throw EStoreError(QStringLiteral("Ошибка базы данных: сбой"));
+        });
+        button->click();
+        button->click();
+        QCOMPARE(runs, 2);
+        QCOMPARE(app.Seams.Errors(), (QStringList{QStringLiteral("Ошибка базы данных: сбой"),
+                                                  QStringLiteral("Ошибка базы данных: сбой")}));
+        QCOMPARE(app.Seams.Boxes.front().caption, QStringLiteral("Едомер"));
+        auto* edit = new QLineEdit(fMain);
+        KeysOf(edit)->KeyPress = [](QChar&) { StrToInt(QStringLiteral("12,5")); };
+        TypeText(edit, QStringLiteral("7"));
+        QCOMPARE(app.Seams.Errors().last(), QStringLiteral("«12,5» — не целое число"));
+        QCOMPARE(edit->text(), QStringLiteral("7"));
+    }
+
+    void MessageAndQuestionBoxes() {
+        TTestApp app;
+        QWidget narrow;
+        narrow.setGeometry(500, 300, 100, 50);
+        FMessage->Show(QStringLiteral("Первый текст"), &narrow);
+        FMessage->Show(QStringLiteral("Второй"), &narrow);
+        QCOMPARE(app.Seams.Messages,
+                 (QStringList{QStringLiteral("Первый текст"), QStringLiteral("Второй")}));
+        QCOMPARE(FMessage->labMesage->text(), QStringLiteral("Второй"));
+        // (100 - 289) / 2 = -94.5 rounds to -94; (50 - 120) / 2 = -35.
+        QCOMPARE(FMessage->pos(), QPoint(500 - 94, 300 - 35));
+        QCOMPARE(FMessage->size(), QSize(289, 120));
+        QCOMPARE(fDialog->size(), QSize(300, 124));
+        app.Seams.OnModal([](QDialog* d) { d->close(); });
+        QCOMPARE(fDialog->Ask(QStringLiteral("Вопрос?"), fMain), int(mrCancel));
+        app.Seams.OnModalOf<TfDialog>([](TfDialog* d) { d->ButNo->click(); });
+        QVERIFY(!fDialog->AskYes(QStringLiteral("Вопрос?"), fMain));
+        app.Seams.OnModalOf<TfDialog>([](TfDialog* d) { d->ButDa->click(); });
+        QVERIFY(fDialog->AskYes(QStringLiteral("Вопрос?"), fMain));
+        QCOMPARE(fDialog->pos(), QPoint(fMain->x() + 283, fMain->y() + 312));
+    }
+};
+
+EDOMER_TEST(TestShell)
+#include "TestShell.moc"
