@@ -317,10 +317,11 @@ void TfMain::AdaptToScreen() {
         const int height = screen.height() - 30;
         setMinimumHeight(height);
         resize(width(), height);
+        Relayout(this);
         const int half = int(RoundHalfEven(screen.height() / 2.0)) - 90;
-        Panel1->resize(Panel1->width(), half);
-        XiPanel2->resize(XiPanel2->width(), half);
-        XiPanel1->move(XiPanel1->x(), XiPanel2->y() + XiPanel2->height() + 1);
+        SetHeight(Panel1, half);
+        SetHeight(XiPanel2, half);
+        SetTop(XiPanel1, XiPanel2->y() + XiPanel2->height() + 1);
     }
     if (screen.width() < 870) {
         // The window must fit the screen, so its minimum width follows it down.
@@ -329,14 +330,14 @@ void TfMain::AdaptToScreen() {
         const int width = screen.width() - 20;
         setMinimumWidth(std::min(width, minimumWidth()));
         resize(width, height());
-        FormCanResize(width);
         SetAlign(Panel1, TAlign::Top);
         SetAlign(Panel_racion, TAlign::Client);
-        Panel_racion->resize(this->width() - 10, Panel_racion->height());
-        XiPanel2->resize(Panel_racion->width() - 17, XiPanel2->height());
-        XiPanel1->resize(Panel_racion->width() - 17, XiPanel1->height());
-        Panel_Grup->resize(Panel1->width() / 2 - 20, Panel_Grup->height());
-        panel_prod->resize(Panel1->width() - Panel_Grup->width() - 2, panel_prod->height());
+        FormCanResize(width);
+        SetWidth(Panel_racion, this->width() - 10);
+        SetWidth(XiPanel2, Panel_racion->width() - 17);
+        SetWidth(XiPanel1, Panel_racion->width() - 17);
+        SetWidth(Panel_Grup, Panel1->width() / 2 - 20);
+        SetWidth(panel_prod, Panel1->width() - Panel_Grup->width() - 2);
         for (TListView* list : {LVRac, LVItog}) {
             list->SetColumnWidth(2, list->ColumnWidth(2) - 60);
             int others = 0;
@@ -344,22 +345,23 @@ void TfMain::AdaptToScreen() {
                 others += list->ColumnWidth(c);
             list->SetColumnWidth(1, list->width() - list->ColumnWidth(0) - 140 - others);
         }
-        LVProd->resize(panel_prod->width() - 37, panel_prod->height() - 75);
-        EdPoisk->resize(EdPoisk->width() - 20, EdPoisk->height());
+        SetBounds(LVProd,
+                  QRect(LVProd->pos(), QSize(panel_prod->width() - 37, panel_prod->height() - 75)));
+        SetWidth(EdPoisk, EdPoisk->width() - 20);
         const int listRight = LVProd->x() + LVProd->width();
-        ButPoisk->move(listRight - ButPoisk->width(), ButPoisk->y());
-        ButDelProd->move(ButPoisk->x() + ButPoisk->width() - ButDelProd->width(), ButDelProd->y());
-        ButEditProd->move(ButDelProd->x() - 10 - ButEditProd->width(), ButEditProd->y());
-        ButNewProd->move(ButEditProd->x() - 10 - ButNewProd->width(), ButNewProd->y());
+        SetLeft(ButPoisk, listRight - ButPoisk->width());
+        SetLeft(ButDelProd, ButPoisk->x() + ButPoisk->width() - ButDelProd->width());
+        SetLeft(ButEditProd, ButDelProd->x() - 10 - ButEditProd->width());
+        SetLeft(ButNewProd, ButEditProd->x() - 10 - ButNewProd->width());
         const int buttonsTop = LVProd->y() + LVProd->height() + 12;
         for (QWidget* w : {static_cast<QWidget*>(ButDelProd), static_cast<QWidget*>(ButEditProd),
                            static_cast<QWidget*>(ButNewProd)})
-            w->move(w->x(), buttonsTop);
+            SetTop(w, buttonsTop);
         LVProd->SetColumnWidth(0, LVProd->width() - LVProd->ColumnWidth(1) - 40);
         // The minimum goes down first, or it would hold the tree at its designed width.
         TVGrup->setMinimumWidth(Panel_Grup->width() - 31);
-        TVGrup->resize(Panel_Grup->width() - 31, TVGrup->height());
-        XiButton1->move(TVGrup->x() + TVGrup->width() - XiButton1->width(), XiButton1->y());
+        SetWidth(TVGrup, Panel_Grup->width() - 31);
+        SetLeft(XiButton1, TVGrup->x() + TVGrup->width() - XiButton1->width());
     }
 }
 
@@ -368,10 +370,10 @@ void TfMain::FormShow() {
 }
 
 void TfMain::FormCanResize(int newWidth) {
-    Panel_Grup->resize(newWidth / 2 - 20, Panel_Grup->height());
-    TVGrup->resize(Panel_Grup->width() - 31, TVGrup->height());
-    XiButton1->move(TVGrup->x() + TVGrup->width() - XiButton1->width(), XiButton1->y());
-    panel_prod->resize(newWidth - Panel_Grup->width() - 2, panel_prod->height());
+    SetWidth(Panel_Grup, newWidth / 2 - 20);
+    SetWidth(TVGrup, Panel_Grup->width() - 31);
+    SetLeft(XiButton1, TVGrup->x() + TVGrup->width() - XiButton1->width());
+    SetWidth(panel_prod, newWidth - Panel_Grup->width() - 2);
 }
 
 bool TfMain::FormCloseQuery() {
