@@ -1,0 +1,227 @@
+#include "reports/UWorkbook.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <tuple>
+#include <xlsxwriter.h>
+
+unsigned PaletteColor(int colorIndex) {
+    switch (colorIndex) {
+    case 3:
+        return 0xFF0000;
+    case 5:
+        return 0x0000FF;
+    case 10:
+        return 0x008000;
+    case 34:
+        return 0xCCFFFF;
+    case 35:
+        return 0xCCFFCC;
+    case 36:
+        return 0xFFFF99;
+    }
+    throw std::invalid_argument("colour index " + std::to_string(colorIndex));
+}
+
+bool TCellStyle::operator<(const TCellStyle& other) const {
+    return std::tie(numberFormat, bold, fontColor, fillColor, left, top, right, bottom) <
+           std::tie(other.numberFormat, other.bold, other.fontColor, other.fillColor, other.left,
+                    other.top, other.right, other.bottom);
+}
+
+namespace {
+
+// "F12" as 0-based row and column.
+std::pair<int, int> ParseCell(const QString& address) {
+    static const QRegularExpression cell(QStringLiteral("^([A-Z]{1,3})([1-9][0-9]{0,6})$"));
+    const QRegularExpressionMatch match = cell.match(address);
+    if (!match.hasMatch())
+        throw std::invalid_argument("cell address " + address.toStdString());
+    int column = 0;
+    for (const QChar letter : match.captured(1))
+        column = column * 26 + (letter.unicode() - 'A' + 1);
+    return {match.captured(2).toInt() - 1, column - 1};
+}
+
+} // namespace
+
+TRange TWorkbook::Range(const QString& address) {
+    const QStringList corners = address.split(QLatin1Char(':'));
+    if (corners.size() > 2)
+        throw std::invalid_argument("range address " + address.toStdString());
+    const auto [top, left] = ParseCell(corners.constFirst());
+    const auto [bottom, right] = ParseCell(corners.constLast());
+    return TRange(*this, std::min(top, bottom), std::min(left, right), std::max(top, bottom),
+                  std::max(left, right));
+}
+
+TCell TWorkbook::Cell(int row, int column) const {
+    const auto found = FCells.find({row, column});
+    return found == FCells.end() ? TCell() : found->second;
+}
+
+void TWorkbook::SetColumnWidth(int column, double width) {
+    FColumnWidths[column] = width;
+}
+
+template <class F> void TRange::ForEach(F&& apply) {
+    for (int row = FTop; row <= FBottom; ++row)
+        for (int column = FLeft; column <= FRight; ++column)
+            apply(FBook.At(row, column), row, column);
+}
+
+void TRange::SetValue(const QString& text) {
+    ForEach([&](TCell& cell, int, int) { cell.value = text; });
+}
+
+void TRange::SetValue(double number) {
+    ForEach([&](TCell& cell, int, int) { cell.value = number; });
+}
+
+void TRange::SetNumberFormat(const QString& format) {
+    ForEach([&](TCell& cell, int, int) { cell.style.numberFormat = format; });
+}
+
+void TRange::SetBorder(int edge) {
+    if (edge < xlEdgeLeft || edge > xlInsideHorizontal)
+        throw std::invalid_argument("border edge " + std::to_string(edge));
+    ForEach([&](TCell& cell, int row, int column) {
+        TCellStyle& s = cell.style;
+        switch (edge) {
+        case xlEdgeLeft:
+            s.left = s.left || column == FLeft;
+            break;
+        case xlEdgeTop:
+            s.top = s.top || row == FTop;
+            break;
+        case xlEdgeBottom:
+            s.bottom = s.bottom || row == FBottom;
+            break;
+        case xlEdgeRight:
+            s.right = s.right || column == FRight;
+            break;
+        case xlInsideVertical:
+            s.left = s.left || column > FLeft;
+            s.right = s.right || column < FRight;
+            break;
+        case xlInsideHorizontal:
+            s.top = s.top || row > FTop;
+            s.bottom = s.bottom || row < FBottom;
+            break;
+        }
+    });
+}
+
+void TRange::SetFontColorIndex(int colorIndex) {
+    PaletteColor(colorIndex);
+    ForEach([&](TCell& cell, int, int) { cell.style.fontColor = colorIndex; });
+}
+
+void TRange::SetBold(bool bold) {
+    ForEach([&](TCell& cell, int, int) { cell.style.bold = bold; });
+}
+
+void TRange::SetFillColorIndex(int colorIndex) {
+    if (colorIndex != xlColorIndexNone)
+        PaletteColor(colorIndex);
+    const int fill = colorIndex == xlColorIndexNone ? 0 : colorIndex;
+    ForEach([&](TCell& cell, int, int) { cell.style.fillColor = fill; });
+}
+
+void TRange::SetFillPattern(int pattern) {
+    // A coloured fill is always solid, so the solid pattern is the only one there is.
+    if (pattern != xlPatternSolid)
+        throw std::invalid_argument("fill pattern " + std::to_string(pattern));
+}
+
+void TRange::ClearContents() {
+    ForEach([&](TCell& cell, int, int) { cell.value = std::monostate(); });
+}
+
+namespace {
+
+lxw_format* NewFormat(lxw_workbook* book, const TCellStyle& style) {
+    lxw_format* format = workbook_add_format(book);
+    if (!style.numberFormat.isEmpty())
+        format_set_num_format(format, style.numberFormat.toUtf8().constData());
+    if (style.bold)
+        format_set_bold(format);
+    if (style.fontColor != 0)
+        format_set_font_color(format, PaletteColor(style.fontColor));
+    if (style.fillColor != 0) {
+        format_set_pattern(format, LXW_PATTERN_SOLID);
+        format_set_bg_color(format, PaletteColor(style.fillColor));
+    }
+    if (style.left)
+        format_set_left(format, LXW_BORDER_THIN);
+    if (style.top)
+        format_set_top(format, LXW_BORDER_THIN);
+    if (style.right)
+        format_set_right(format, LXW_BORDER_THIN);
+    if (style.bottom)
+        format_set_bottom(format, LXW_BORDER_THIN);
+    return format;
+}
+
+QString WriterError(lxw_error error) {
+    return QString::fromUtf8(lxw_strerror(error));
+}
+
+} // namespace
+
+void TWorkbook::SaveAs(const QString& path) const {
+    const QString target = QFileInfo(path).absoluteFilePath();
+    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    if (!temp.open())
+        throw EWorkbookError(temp.errorString());
+    temp.close();
+    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray tempName = QFile::encodeName(temp.fileName());
+
+    lxw_workbook* book = workbook_new(tempName.constData());
+    lxw_worksheet* sheet = book ? workbook_add_worksheet(book, nullptr) : nullptr;
+    if (!sheet) {
+        lxw_workbook_free(book);
+        throw EWorkbookError(WriterError(LXW_ERROR_MEMORY_MALLOC_FAILED));
+    }
+    lxw_error first = LXW_NO_ERROR;
+    const auto keep = [&first](lxw_error error) {
+        if (first == LXW_NO_ERROR)
+            first = error;
+    };
+    for (const auto& [column, width] : FColumnWidths)
+        keep(worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+    std::map<TCellStyle, lxw_format*> formats;
+    for (const auto& [place, cell] : FCells) {
+        const auto [row, column] = place;
+        lxw_format* format = nullptr;
+        if (!(cell.style == TCellStyle())) {
+            auto found = formats.find(cell.style);
+            if (found == formats.end())
+                found = formats.emplace(cell.style, NewFormat(book, cell.style)).first;
+            format = found->second;
+        }
+        if (const auto* text = std::get_if<QString>(&cell.value))
+            keep(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column),
+                                        text->toUtf8().constData(), format));
+        else if (const auto* number = std::get_if<double>(&cell.value))
+            keep(worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), *number, format));
+        else
+            keep(worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(column), format));
+    }
+    // Closing writes the file and frees the workbook whatever happened before.
+    const lxw_error closed = workbook_close(book);
+    if (first != LXW_NO_ERROR)
+        throw EWorkbookError(WriterError(first));
+    if (closed != LXW_NO_ERROR)
+        throw EWorkbookError(WriterError(closed));
+    if (std::rename(tempName.constData(), QFile::encodeName(target).constData()) != 0)
+        throw EWorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
+    temp.setAutoRemove(false);
+}

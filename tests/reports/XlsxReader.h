@@ -1,0 +1,31 @@
+#pragma once
+// Reads back what a written .xlsx holds on its first worksheet: each cell's value and the
+// style parts the reports set (number format, bold, font colour, solid fill, thin borders).
+
+#include <QString>
+#include <map>
+#include <optional>
+
+struct TXlsxCell {
+    bool exists = false;
+    std::optional<QString> text;
+    std::optional<double> number;
+    QString numberFormat; // "General" for none
+    bool bold = false;
+    QString fontColor; // "FF0000", empty for automatic
+    QString fill;      // RGB of a solid fill, empty for none
+    bool left = false, top = false, right = false, bottom = false;
+    bool HasValue() const { return text || number; }
+    // The four edges as "ltrb" with '-' for a missing line.
+    QString Borders() const;
+};
+
+struct TXlsxSheet {
+    bool read = false; // the file was a workbook with a first worksheet
+    std::map<QString, TXlsxCell> cells;
+    std::map<int, double> columnWidths; // 1-based column
+    // A cell never written reads as one that does not exist.
+    TXlsxCell Cell(const QString& address) const;
+};
+
+TXlsxSheet ReadXlsx(const QString& path);
