@@ -1,8 +1,301 @@
 #include "catalog/UNewMera.h"
 
+#include "app/UFormat.h"
+#include "app/UMain.h"
+#include "catalog/UProdRules.h"
+#include "store/UDM.h"
+#include "ui/UErrorBox.h"
+#include "ui/UExit.h"
+#include "ui/UFonts.h"
+#include "ui/UKeys.h"
+#include "ui/UListView.h"
+#include "ui/UMessage.h"
+#include "ui/USkin.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <utility>
+#include <vector>
+
 TfNewMera* fNewMera = nullptr;
+
+namespace {
+
+constexpr int kWidth = 459;
+constexpr int kBrowsingHeight = 240;
+constexpr int kEditingHeight = 347;
+
+const QString kAddCaption = QStringLiteral("Добавить");
+const QString kChangeCaption = QStringLiteral("Изменить");
+
+template <class T> T* Named(T* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* Edit(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
+                  const QRect& geometry) {
+    auto* button = Named(new TXiButton(caption, parent), name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
 
 TfNewMera::TfNewMera(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fNewMera"));
     SetCaption(QStringLiteral("Меры/порции продукта"));
+    setFont(MsSansSerif8());
+    SetClientSize(kWidth, kBrowsingHeight);
+    CreateControls();
+    ConnectHandlers();
+}
+
+void TfNewMera::CreateControls() {
+    Label1 = Label(this, "Label1", QStringLiteral("Меры для продукта "), 8, 8);
+    Label1->setFont(MsSansSerif8(true));
+    Label1->setFixedWidth(kWidth - 16);
+    LVNewMera = Named(new TListView(this), "LVNewMera");
+    LVNewMera->setGeometry(8, 26, kWidth - 16, 170);
+    LVNewMera->SetColumns({{QStringLiteral("Мера / порция"), 250},
+                           {QStringLiteral("граммы"), 70},
+                           {QStringLiteral("ккал"), 70}});
+    LVNewMera->SetGridLines(true);
+    ButNew = Button(this, "ButNew", QStringLiteral("Добавить"), QRect(8, 206, 100, 25));
+    ButEdit = Button(this, "ButEdit", QStringLiteral("Изменить"), QRect(116, 206, 100, 25));
+    ButDel = Button(this, "ButDel", QStringLiteral("Удалить"), QRect(224, 206, 100, 25));
+
+    Panel = Named(new TXiPanel(this), "Panel");
+    Panel->setGeometry(0, 200, kWidth, kEditingHeight - 200);
+    Label2 = Label(Panel, "Label2", QStringLiteral("Название меры / порции"), 8, 10);
+    EdMera = Edit(Panel, "EdMera", QRect(8, 26, kWidth - 16, 21));
+    EdMera->setToolTip(QStringLiteral("как мера будет отображаться в отчете (например шт.)"));
+    Label3 = Label(Panel, "Label3", QStringLiteral("грамм на порцию"), 8, 58);
+    EdGramm = Edit(Panel, "EdGramm", QRect(8, 74, 100, 21));
+    Label4 = Label(Panel, "Label4", QStringLiteral("ккал на порцию"), 124, 58);
+    EdKkal = Edit(Panel, "EdKkal", QRect(124, 74, 100, 21));
+    ButOK = Button(Panel, "ButOK", kAddCaption, QRect(8, 110, 100, 25));
+    ButCancel = Button(Panel, "ButCancel", QStringLiteral("Отмена"), QRect(116, 110, 100, 25));
+    Panel->hide();
+}
+
+void TfNewMera::ConnectHandlers() {
+    Connect(ButNew, &QPushButton::clicked, this, [this] { ButNew1Click(); });
+    Connect(ButEdit, &QPushButton::clicked, this, [this] { ButEdit1Click(); });
+    Connect(ButDel, &QPushButton::clicked, this, [this] { ButDel1Click(); });
+    Connect(ButOK, &QPushButton::clicked, this, [this] { ButOK1Click(); });
+    Connect(ButCancel, &QPushButton::clicked, this, [this] { ButCancel1Click(); });
+    KeysOf(EdGramm)->KeyPress = [this](QChar& key) { EdGrammKeyPress(key); };
+    KeysOf(EdKkal)->KeyPress = [this](QChar& key) { EdKkalKeyPress(key); };
+    Connect(EdKkal, &QLineEdit::textChanged, this, [this] { EdKkalChange(); });
+    OnExit(EdGramm, [this] { EdGrammExit(); });
+    OnExit(EdKkal, [this] { EdKkalExit(); });
+}
+
+void TfNewMera::SetProduct(int idProd, double kkal, const QString& productName) {
+    FIdProd = idProd;
+    FKkal = kkal;
+    Label1->setText(QStringLiteral("Меры для продукта \"") + productName + QLatin1Char('"'));
+}
+
+void TfNewMera::FormShow() {
+    ClosePanel();
+    APaintLVNewMera();
+}
+
+void TfNewMera::APaintLVNewMeraExecute() {
+    TQuery& q = DM->SQLGrup;
+    // Creation order, so that the product's "100г" measure comes first.
+    q.SetSQL(QStringLiteral("SELECT * from tab_mera WHERE id_prod=") + QString::number(FIdProd) +
+             QStringLiteral(" ORDER BY id_mif"));
+    q.Open();
+    LVNewMera->Clear();
+    for (; !q.Eof(); q.Next())
+        LVNewMera->AddItem(
+            q.Fields(2).AsString(),
+            {FormatWholeGrams(q.Fields(3).AsInteger()), FormatOneDecimal(q.Fields(4).AsFloat())},
+            q.Fields(0).AsInteger());
+    if (LVNewMera->Count() > 0)
+        LVNewMera->Select(LVNewMera->Item(0));
+}
+
+void TfNewMera::OpenPanel(const QString& okCaption) {
+    SetClientHeight(kEditingHeight);
+    ButOK->setText(okCaption);
+    Panel->show();
+    LVNewMera->setEnabled(false);
+    EdMera->setFocus();
+}
+
+void TfNewMera::ClosePanel() {
+    LVNewMera->setEnabled(true);
+    SetClientHeight(kBrowsingHeight);
+    Panel->hide();
+}
+
+void TfNewMera::ButNew1Click() {
+    EdMera->clear();
+    EdGramm->clear();
+    EdKkal->clear();
+    OpenPanel(kAddCaption);
+}
+
+void TfNewMera::ButEdit1Click() {
+    QTreeWidgetItem* item = LVNewMera->Selected();
+    if (!item)
+        return;
+    if (item == LVNewMera->Item(0)) {
+        FMessage->Show(QStringLiteral("Нельзя редактировать меру 100г"), this);
+        LVNewMera->Select(LVNewMera->Item(0));
+        return;
+    }
+    EdMera->setText(TListView::Caption(item));
+    EdGramm->setText(TListView::SubItem(item, 0));
+    EdKkal->setText(TListView::SubItem(item, 1));
+    OpenPanel(kChangeCaption);
+}
+
+void TfNewMera::ButCancel1Click() {
+    ClosePanel();
+}
+
+void TfNewMera::ButDel1Click() {
+    const QTreeWidgetItem* item = LVNewMera->Selected();
+    if (!item || item == LVNewMera->Item(0))
+        return;
+    TQuery& q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("DELETE FROM tab_mera WHERE id_mif=") +
+             QString::number(TListView::Data(item)));
+    q.ExecSQL();
+    APaintLVNewMera();
+    fMain->APaintLVRAc();
+}
+
+void TfNewMera::EdGrammKeyPress(QChar& key) {
+    key = GramsFieldChar(key);
+}
+
+void TfNewMera::EdGrammExit() {
+    if (FKkal != 0)
+        EdKkal->setText(MeasureKcalText(StrToInt(EdGramm->text()), FKkal));
+}
+
+void TfNewMera::EdKkalKeyPress(QChar& key) {
+    key = KcalFieldChar(key, EdKkal->text());
+}
+
+void TfNewMera::EdKkalChange() {
+    QString text = EdKkal->text();
+    if (CutToOneDecimal(text)) {
+        EdKkal->setText(text);
+        EdKkal->setCursorPosition(int(text.size()));
+    }
+}
+
+void TfNewMera::EdKkalExit() {
+    if (FKkal != 0)
+        EdGramm->setText(MeasureGramsText(StrToFloat(EdKkal->text()), FKkal));
+}
+
+void TfNewMera::DeriveProductEnergy() {
+    const double perGram = EnergyPerGram(StrToFloat(EdKkal->text()), StrToInt(EdGramm->text()));
+    std::vector<std::pair<int, double>> measures;
+    for (int i = 0; i < LVNewMera->Count(); ++i) {
+        const QTreeWidgetItem* row = LVNewMera->Item(i);
+        measures.emplace_back(TListView::Data(row),
+                              DerivedMeasureKcal(StrToInt(TListView::SubItem(row, 0)), perGram));
+    }
+    FMessage->Show(QStringLiteral("Все меры, включая меру 100г, будут пересчитаны с учетом новых "
+                                  "данных по соотношению ккал-грамм"),
+                   this);
+    TQuery& q = DM->SQLGrup;
+    for (const auto& [idMif, kcal] : measures) {
+        q.SetSQL(QStringLiteral("UPDATE tab_mera SET kkal_mera=:kkal_mera WHERE id_mif=") +
+                 QString::number(idMif));
+        q.SetParam(QStringLiteral("kkal_mera"), kcal);
+        q.ExecSQL();
+    }
+    q.SetSQL(QStringLiteral("UPDATE tab_prod SET kkal=:kkal_mera WHERE id_prod=") +
+             QString::number(FIdProd));
+    q.SetParam(QStringLiteral("kkal_mera"), DerivedProductKcal(perGram));
+    q.ExecSQL();
+    if (DM->ADOTrans.InTransaction())
+        DM->ADOTrans.CommitTrans();
+}
+
+void TfNewMera::ChangeMeasure(int idMif) {
+    const int grams = StrToInt(EdGramm->text());
+    const double kcal = StrToFloat(EdKkal->text());
+    TQuery& q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("UPDATE tab_mera SET naim_mera=:naim_mera, g_mera=:g, "
+                            "kkal_mera=:kkal_mera WHERE id_mif=") +
+             QString::number(idMif));
+    q.SetParam(QStringLiteral("naim_mera"), EdMera->text());
+    q.SetParam(QStringLiteral("g"), grams);
+    q.SetParam(QStringLiteral("kkal_mera"), kcal);
+    q.ExecSQL();
+    DM->TableProd.Close();
+    DM->TableProd.Open();
+}
+
+void TfNewMera::AddMeasure() {
+    const int grams = StrToInt(EdGramm->text());
+    const double kcal = StrToFloat(EdKkal->text());
+    TQuery& q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) VALUES "
+                            "(:id_prod,:naim_mera,:g,:kkal_mera)"));
+    q.SetParam(QStringLiteral("id_prod"), FIdProd);
+    q.SetParam(QStringLiteral("naim_mera"), EdMera->text());
+    q.SetParam(QStringLiteral("g"), grams);
+    q.SetParam(QStringLiteral("kkal_mera"), kcal);
+    q.ExecSQL();
+}
+
+void TfNewMera::ButOK1Click() {
+    if (EdMera->text().trimmed().isEmpty()) {
+        if (FMessage->Show(QStringLiteral("Запишите название меры"), this) == mrOk)
+            EdMera->setFocus();
+        return;
+    }
+    const QString grams = EdGramm->text().trimmed();
+    if (grams.isEmpty()) {
+        FMessage->Show(QStringLiteral("Укажите сколько грамм или ккал в порции (если "
+                                      "неизвестно, то запишите 0)"),
+                       this);
+        return;
+    }
+    // Only the first measure weighs 100 g, however the number is written ("0100" too).
+    int gramsValue = 0;
+    if (TryStrToInt(grams, gramsValue) && gramsValue == 100) {
+        FMessage->Show(QStringLiteral("Нельзя записать меру 100г - она уже существует. "
+                                      "Калорийность на 100г можно изменить в свойствах продукта"),
+                       this);
+        return;
+    }
+    const QTreeWidgetItem* selected = LVNewMera->Selected();
+    const bool changing = ButOK->text() == kChangeCaption;
+    if (changing && !selected)
+        return;
+    if (FKkal == 0 && grams != QLatin1String("0"))
+        DeriveProductEnergy();
+    if (changing)
+        ChangeMeasure(TListView::Data(selected));
+    else
+        AddMeasure();
+    APaintLVNewMera();
+    fMain->APaintTVProd();
+    ClosePanel();
 }

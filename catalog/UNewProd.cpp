@@ -1,12 +1,328 @@
 #include "catalog/UNewProd.h"
 
+#include "app/UMain.h"
+#include "app/UMy.h"
+#include "catalog/UNewMera.h"
+#include "catalog/UProdRules.h"
+#include "store/UDM.h"
+#include "ui/UDBEdit.h"
+#include "ui/UDialog.h"
+#include "ui/UErrorBox.h"
+#include "ui/UFonts.h"
+#include "ui/UKeys.h"
+#include "ui/UListView.h"
+#include "ui/UMessage.h"
+#include "ui/USkin.h"
+
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+
 TfNewProd* fNewProd = nullptr;
+
+const QString kNewProdCaption = QStringLiteral("Добавление нового продукта");
+const QString kEditProdCaption = QStringLiteral("Редактирование");
+
+namespace {
+
+constexpr int kWidth = 502;
+constexpr int kUpperHeight = 169;
+constexpr int kHeightWithPanel = 210;
+constexpr int kHeightWithoutPanel = 170;
+
+template <class T> T* Named(T* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+TDBEdit* BoundEdit(QWidget* parent, const char* name, const char* field, TFieldType type,
+                   const QRect& geometry) {
+    auto* edit = Named(new TDBEdit(parent, DM->DSProd, QString::fromLatin1(field), type), name);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
+                  const QRect& geometry) {
+    auto* button = Named(new TXiButton(caption, parent), name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+bool IsEnter(QChar key) {
+    return key == QLatin1Char('\r') || key == QLatin1Char('\n');
+}
+
+} // namespace
 
 TfNewProd::TfNewProd(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fNewProd"));
-    SetCaption(QStringLiteral("Добавление нового продукта"));
-    CBBZY = new QCheckBox(this);
-    CBBZY->setObjectName(QStringLiteral("CBBZY"));
+    SetCaption(kNewProdCaption);
+    setFont(MsSansSerif8());
+    SetClientSize(kWidth, kHeightWithPanel);
+    CreateUpperPanel();
+    CreateLowerPanel();
+    ConnectHandlers();
+}
+
+void TfNewProd::CreateUpperPanel() {
+    PanNewProd = Named(new TXiPanel(this), "PanNewProd");
+    PanNewProd->setGeometry(0, 0, kWidth, kUpperHeight);
+    LabNaim = Label(PanNewProd, "LabNaim", QStringLiteral("Название продукта"), 8, 8);
+    DBEdNaim = BoundEdit(PanNewProd, "DBEdNaim", "naim_prod", TFieldType::WideString,
+                         QRect(8, 24, 377, 21));
+    DBEdNaim->setMaxLength(150);
+    LabGrup = Label(PanNewProd, "LabGrup", QStringLiteral("Поместить в группу"), 8, 54);
+    CBGrup = Named(new QComboBox(PanNewProd), "CBGrup");
+    CBGrup->setGeometry(8, 70, 377, 22);
+    CBGrup->setEditable(false);
+    Label1 = Label(PanNewProd, "Label1", QStringLiteral("Калорийность "), 8, 108);
+    DBEdKKal = BoundEdit(PanNewProd, "DBEdKKal", "kkal", TFieldType::Float, QRect(90, 104, 65, 21));
+    Label2 = Label(PanNewProd, "Label2", QStringLiteral("на 100г"), 160, 108);
+    XiButton1 = Button(PanNewProd, "XiButton1", QStringLiteral("Порции/меры продукта"),
+                       QRect(214, 102, 171, 25));
+    XiButton1->setToolTip(QStringLiteral(
+        "Добавить/изменить меры измерения для продукта (например шт, ст. ложка и т.д.)"));
+    CBBZY = Named(new QCheckBox(PanNewProd), "CBBZY");
+    CBBZY->setGeometry(8, 142, 16, 16);
     CBBZY->setChecked(true);
+    Label5 = Label(PanNewProd, "Label5", QStringLiteral("Показать панель БЖУ"), 27, 142);
+    Label5->setToolTip(QStringLiteral("Открыть/закрыть панель воода для белков, жиров, углеводов"));
+    Label5->setCursor(Qt::PointingHandCursor);
+    Label5->installEventFilter(this);
+    ButOK = Button(PanNewProd, "ButOK", QStringLiteral("ОК"), QRect(402, 24, 90, 25));
+    ButCancel = Button(PanNewProd, "ButCancel", QStringLiteral("Отмена"), QRect(402, 58, 90, 25));
+}
+
+void TfNewProd::CreateLowerPanel() {
+    XiPanel1 = Named(new TXiPanel(this), "XiPanel1");
+    XiPanel1->setGeometry(0, kUpperHeight, kWidth, kHeightWithPanel - kUpperHeight);
+    LabBel = Label(XiPanel1, "LabBel", QStringLiteral("Б"), 8, 13);
+    DBEdB = BoundEdit(XiPanel1, "DBEdB", "bel", TFieldType::Float, QRect(22, 9, 70, 21));
+    Label3 = Label(XiPanel1, "Label3", QStringLiteral("Ж"), 110, 13);
+    DBEdZ = BoundEdit(XiPanel1, "DBEdZ", "zir", TFieldType::Float, QRect(125, 9, 70, 21));
+    Label4 = Label(XiPanel1, "Label4", QStringLiteral("У"), 213, 13);
+    DBEdU = BoundEdit(XiPanel1, "DBEdU", "ugl", TFieldType::Float, QRect(227, 9, 70, 21));
+}
+
+void TfNewProd::ConnectHandlers() {
+    Connect(ButOK, &QPushButton::clicked, this, [this] { ButCancelClick(); });
+    Connect(ButCancel, &QPushButton::clicked, this, [this] { XiButton3Click(); });
+    Connect(XiButton1, &QPushButton::clicked, this, [this] { XiButton1Click(); });
+    Connect(CBBZY, &QCheckBox::toggled, this, [this] { CBBZYClick(); });
+    KeysOf(DBEdNaim)->KeyPress = [this](QChar& key) { DBEdNaimKeyPress(key); };
+    KeysOf(DBEdKKal)->KeyPress = [this](QChar& key) { DBEdKKalKeyPress(key); };
+    KeysOf(DBEdB)->KeyPress = [this](QChar& key) { DBEdBKeyPress(key); };
+    KeysOf(DBEdZ)->KeyPress = [this](QChar& key) { DBEdZKeyPress(key); };
+    KeysOf(DBEdU)->KeyPress = [this](QChar& key) { DBEdUKeyPress(key); };
+    KeysOf(DBEdU)->KeyDown = [this](int& key, Qt::KeyboardModifiers) { DBEdUKeyDown(key); };
+    Connect(DBEdKKal, &QLineEdit::textChanged, this, [this] { DBEdKKalChange(); });
+    Connect(DBEdB, &QLineEdit::textChanged, this, [this] { DBEdBChange(); });
+    Connect(DBEdZ, &QLineEdit::textChanged, this, [this] { DBEdZChange(); });
+    Connect(DBEdU, &QLineEdit::textChanged, this, [this] { DBEdUChange(); });
+    Connect(DBEdKKal, &QLineEdit::textEdited, this, [this] { FKKalEdited = true; });
+}
+
+void TfNewProd::FormCreate() {
+    CBBZY->setChecked(ReadOption(QStringLiteral("CB3")));
+}
+
+void TfNewProd::FormShow() {
+    FKKalEdited = false;
+    // The opener may have filled the record's values; show them all.
+    for (TDBEdit* edit : {DBEdNaim, DBEdKKal, DBEdB, DBEdZ, DBEdU})
+        edit->Reset();
+    fMain->APaintCBGrup();
+    XiButton1->setVisible(Caption() == kEditProdCaption);
+    CBBZYClick();
+    CentreOver(fMain);
+    DBEdNaim->setFocus();
+}
+
+void TfNewProd::FormClose() {
+    // Closing through the window frame drops the record as Отмена does.
+    const TDataSetState state = DM->TableProd.State();
+    if (state == TDataSetState::Edit || state == TDataSetState::Insert)
+        DM->TableProd.Cancel();
+}
+
+bool TfNewProd::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        Guard([this] { Label5Click(); });
+    return TForm::eventFilter(watched, event);
+}
+
+void TfNewProd::CBBZYClick() {
+    const bool shown = CBBZY->isChecked();
+    XiPanel1->setVisible(shown);
+    SetClientHeight(shown ? kHeightWithPanel : kHeightWithoutPanel);
+}
+
+void TfNewProd::Label5Click() {
+    CBBZY->setChecked(!CBBZY->isChecked());
+}
+
+void TfNewProd::DBEdNaimKeyPress(QChar& key) {
+    if (IsEnter(key)) {
+        DBEdKKal->setFocus();
+        key = QChar();
+    }
+}
+
+void TfNewProd::NumberKeyPress(TDBEdit* edit, QChar& key, QWidget* next) {
+    if (IsEnter(key)) {
+        if (next)
+            next->setFocus();
+        key = QChar();
+        return;
+    }
+    key = DecimalFieldChar(key, edit->text());
+}
+
+void TfNewProd::DBEdKKalKeyPress(QChar& key) {
+    NumberKeyPress(DBEdKKal, key, CBBZY->isChecked() ? static_cast<QWidget*>(DBEdB) : ButOK);
+}
+
+void TfNewProd::DBEdBKeyPress(QChar& key) {
+    NumberKeyPress(DBEdB, key, CBBZY->isChecked() ? DBEdZ : nullptr);
+}
+
+void TfNewProd::DBEdZKeyPress(QChar& key) {
+    NumberKeyPress(DBEdZ, key, CBBZY->isChecked() ? DBEdU : nullptr);
+}
+
+void TfNewProd::DBEdUKeyPress(QChar& key) {
+    NumberKeyPress(DBEdU, key, nullptr);
+}
+
+void TfNewProd::DBEdUKeyDown(int& key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ButOK->setFocus();
+        key = 0;
+    }
+}
+
+void TfNewProd::CutNumberText(TDBEdit* edit) {
+    QString text = edit->text();
+    if (CutToOneDecimal(text)) {
+        edit->setText(text);
+        edit->setCursorPosition(int(text.size()));
+    }
+}
+
+void TfNewProd::DBEdKKalChange() {
+    CutNumberText(DBEdKKal);
+}
+
+void TfNewProd::DBEdBChange() {
+    CutNumberText(DBEdB);
+}
+
+void TfNewProd::DBEdZChange() {
+    CutNumberText(DBEdZ);
+}
+
+void TfNewProd::DBEdUChange() {
+    CutNumberText(DBEdU);
+}
+
+void TfNewProd::AddHundredGramMeasure(int idProd, double kkal) {
+    TQuery& q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) VALUES "
+                            "(:id_prod,:naim_mera,:g,:kkal_mera)"));
+    q.SetParam(QStringLiteral("id_prod"), idProd);
+    q.SetParam(QStringLiteral("naim_mera"), QStringLiteral("100г"));
+    q.SetParam(QStringLiteral("g"), 100);
+    q.SetParam(QStringLiteral("kkal_mera"), kkal);
+    q.ExecSQL();
+}
+
+void TfNewProd::RecomputeMeasures(int idProd, double kkal) {
+    FMessage->Show(QStringLiteral("Все существующие меры для данного продукта будут пересчитаны "
+                                  "с учетом новых данных по соотношению ккал-грамм"),
+                   this);
+    TQuery& q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("UPDATE tab_mera SET kkal_mera=g_mera*:kkal_mera WHERE id_prod=") +
+             QString::number(idProd));
+    q.SetParam(QStringLiteral("kkal_mera"), kkal / 100);
+    q.ExecSQL();
+}
+
+void TfNewProd::ButCancelClick() {
+    TTableProd& table = DM->TableProd;
+    if (CBGrup->currentIndex() >= 0)
+        table.SetFieldValue(QStringLiteral("id_grup"), CBGrup->currentData().toInt());
+    if (DBEdNaim->text().trimmed().isEmpty()) {
+        if (FMessage->Show(QStringLiteral("Запишите название продукта"), this) == mrOk)
+            DBEdNaim->setFocus();
+        return;
+    }
+    if (DBEdKKal->text().trimmed().isEmpty()) {
+        if (FMessage->Show(QStringLiteral("Запишите калорийность. Если она неизвестна для 100г "
+                                          "поставьте 0"),
+                           this) == mrOk)
+            DBEdKKal->setFocus();
+        return;
+    }
+    // Every stored product belongs to a group; the choice is empty only in an empty catalog.
+    if (CBGrup->currentIndex() < 0) {
+        FMessage->Show(QStringLiteral("Выберите группу для продукта"), this);
+        CBGrup->setFocus();
+        return;
+    }
+    table.Post();
+    const int idProd = table.FieldValue(QStringLiteral("id_prod")).toInt();
+    const double kkal = table.FieldValue(QStringLiteral("kkal")).toDouble();
+    if (Caption() == kNewProdCaption) {
+        AddHundredGramMeasure(idProd, kkal);
+        if (fDialog->AskYes(
+                QStringLiteral("Внести для нового продукта допольнительные меры (порции)?"),
+                this)) {
+            table.Last();
+            fNewMera->SetProduct(table.FieldValue(QStringLiteral("id_prod")).toInt(),
+                                 table.FieldValue(QStringLiteral("kkal")).toDouble(),
+                                 DBEdNaim->text());
+            fNewMera->CentreOver(this);
+            SetModalResult(mrOk);
+            fNewMera->ShowModal();
+        }
+        fMain->TVGrupClick();
+    } else if (Caption() == kEditProdCaption) {
+        const QTreeWidgetItem* item = fMain->LVProd->Selected();
+        const QString listed = item ? TListView::SubItem(item, 0) : QString();
+        if (FKKalEdited && listed != DBEdKKal->text())
+            RecomputeMeasures(idProd, kkal);
+        fMain->TVGrupClick();
+    }
+    if (isVisible())
+        SetModalResult(mrOk);
+}
+
+void TfNewProd::XiButton3Click() {
+    DM->TableProd.Cancel();
+    Close();
+}
+
+void TfNewProd::XiButton1Click() {
+    const QString name = DBEdNaim->text();
+    const QTreeWidgetItem* item = fMain->LVProd->Selected();
+    if (!item)
+        return;
+    TTableProd& table = DM->TableProd;
+    // Moving to the row stores the fields typed so far, without the checks of ОК.
+    if (!table.Locate(TListView::Data(item)))
+        return;
+    fNewMera->SetProduct(table.FieldValue(QStringLiteral("id_prod")).toInt(),
+                         table.FieldValue(QStringLiteral("kkal")).toDouble(), name);
+    SetModalResult(mrOk);
+    fNewMera->ShowModal();
 }
