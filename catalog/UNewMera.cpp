@@ -90,6 +90,10 @@ void TfNewMera::CreateControls() {
     ButOK = Button(Panel, "ButOK", kAddCaption, QRect(8, 110, 100, 25));
     ButCancel = Button(Panel, "ButCancel", QStringLiteral("Отмена"), QRect(116, 110, 100, 25));
     Panel->hide();
+    // The browsing part shows the skin's colour as the editing panel does.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Panel->Color());
+    setPalette(palette);
 }
 
 void TfNewMera::ConnectHandlers() {
@@ -144,6 +148,10 @@ void TfNewMera::ClosePanel() {
     LVNewMera->setEnabled(true);
     SetClientHeight(kBrowsingHeight);
     Panel->hide();
+    // The browsing part shows the skin's colour as the editing panel does.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Panel->Color());
+    setPalette(palette);
 }
 
 void TfNewMera::ButNew1Click() {

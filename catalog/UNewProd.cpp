@@ -85,16 +85,16 @@ void TfNewProd::CreateUpperPanel() {
     CBGrup->setGeometry(8, 70, 377, 22);
     CBGrup->setEditable(false);
     Label1 = Label(PanNewProd, "Label1", QStringLiteral("Калорийность "), 8, 108);
-    DBEdKKal = BoundEdit(PanNewProd, "DBEdKKal", "kkal", TFieldType::Float, QRect(90, 104, 65, 21));
-    Label2 = Label(PanNewProd, "Label2", QStringLiteral("на 100г"), 160, 108);
+    DBEdKKal = BoundEdit(PanNewProd, "DBEdKKal", "kkal", TFieldType::Float, QRect(98, 104, 65, 21));
+    Label2 = Label(PanNewProd, "Label2", QStringLiteral("на 100г"), 168, 108);
     XiButton1 = Button(PanNewProd, "XiButton1", QStringLiteral("Порции/меры продукта"),
-                       QRect(214, 102, 171, 25));
+                       QRect(222, 102, 163, 25));
     XiButton1->setToolTip(QStringLiteral(
         "Добавить/изменить меры измерения для продукта (например шт, ст. ложка и т.д.)"));
     CBBZY = Named(new QCheckBox(PanNewProd), "CBBZY");
-    CBBZY->setGeometry(8, 142, 16, 16);
+    CBBZY->setGeometry(8, 141, 16, 16);
     CBBZY->setChecked(true);
-    Label5 = Label(PanNewProd, "Label5", QStringLiteral("Показать панель БЖУ"), 27, 142);
+    Label5 = Label(PanNewProd, "Label5", QStringLiteral("Показать панель БЖУ"), 27, 143);
     Label5->setToolTip(QStringLiteral("Открыть/закрыть панель воода для белков, жиров, углеводов"));
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->installEventFilter(this);
