@@ -114,9 +114,10 @@ TWorkbook BeginRationWorkbook() {
     TRange row = book.Range(QStringLiteral("B3:I3"));
     row.SetBold(true);
     row.SetFillColorIndex(kFrameFill);
-    const double widths[] = {8, 40, 24, 10, 10, 9, 9, 9};
+    const double widths[] = {7, 30, 18, 8, 9, 7, 7, 7};
     for (int i = 0; i < 8; ++i)
         book.SetColumnWidth(1 + i, widths[i]);
+    book.SetFitToPageWidth(true);
     return book;
 }
 

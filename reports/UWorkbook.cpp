@@ -197,6 +197,8 @@ void TWorkbook::SaveAs(const QString& path) const {
     };
     for (const auto& [column, width] : FColumnWidths)
         keep(worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+    if (FFitToPageWidth)
+        worksheet_fit_to_pages(sheet, 1, 0);
     std::map<TCellStyle, lxw_format*> formats;
     for (const auto& [place, cell] : FCells) {
         const auto [row, column] = place;

@@ -82,6 +82,8 @@ public:
     // The cell at 0-based row and column; a cell never touched reads empty and unstyled.
     TCell Cell(int row, int column) const;
     void SetColumnWidth(int column, double width);
+    // Printing scales the sheet down to the width of one page.
+    void SetFitToPageWidth(bool fit) { FFitToPageWidth = fit; }
 
     // Writes the file through a temporary file beside it, so that a failure leaves
     // neither a half-written file nor a changed one behind.
@@ -93,4 +95,5 @@ private:
 
     std::map<std::pair<int, int>, TCell> FCells;
     std::map<int, double> FColumnWidths;
+    bool FFitToPageWidth = false;
 };
