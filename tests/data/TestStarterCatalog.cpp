@@ -1,0 +1,276 @@
+// The ready "KKAL.mdb" the build writes: the shape of its catalog, the "100г" measure every
+// product opens with, unique names, energies that agree with Б, Ж, У, and every value traced
+// to the USDA lines committed under data/usda/.
+
+#include "app/UFormat.h"
+#include "store/UDM.h"
+#include "tests/common/TestApp.h"
+#include "tests/common/TestRegistry.h"
+#include "tests/data/StarterSources.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct TProduct {
+    int id = 0;
+    QString name;
+    double kkal = 0;
+    double bel = 0;
+    double zir = 0;
+    double ugl = 0;
+    int grup = 0;
+};
+
+struct TMeasure {
+    QString name;
+    int grams = 0;
+    double kkal = 0;
+};
+
+struct TGroup {
+    QString name;
+    int numTv = 0;
+    int parent = 0;
+};
+
+std::vector<TProduct> Products() {
+    TQuery& q = DM->SQL1;
+    q.SetSQL(QStringLiteral(
+        "SELECT id_prod,naim_prod,kkal,bel,zir,ugl,id_grup FROM tab_prod ORDER BY id_prod"));
+    std::vector<TProduct> products;
+    for (q.Open(); !q.Eof(); q.Next())
+        products.push_back({q.Fields(0).AsInteger(), q.Fields(1).AsString(), q.Fields(2).AsFloat(),
+                            q.Fields(3).AsFloat(), q.Fields(4).AsFloat(), q.Fields(5).AsFloat(),
+                            q.Fields(6).AsInteger()});
+    return products;
+}
+
+// The product's measures in the order they were written.
+std::vector<TMeasure> Measures(int product) {
+    TQuery& q = DM->SQL2;
+    q.SetSQL(QStringLiteral(
+        "SELECT naim_mera,g_mera,kkal_mera FROM tab_mera WHERE id_prod=:id_prod ORDER BY id_mif"));
+    q.SetParam(QStringLiteral("id_prod"), product);
+    std::vector<TMeasure> measures;
+    for (q.Open(); !q.Eof(); q.Next())
+        measures.push_back(
+            {q.Fields(0).AsString(), q.Fields(1).AsInteger(), q.Fields(2).AsFloat()});
+    return measures;
+}
+
+QMap<int, TGroup> Groups() {
+    TQuery& q = DM->SQLGrup;
+    q.SetSQL(QStringLiteral("SELECT id_grup,naim_grup,num_tv,id_parent FROM tab_grup"));
+    QMap<int, TGroup> groups;
+    for (q.Open(); !q.Eof(); q.Next())
+        groups.insert(q.Fields(0).AsInteger(),
+                      {q.Fields(1).AsString(), q.Fields(2).AsInteger(), q.Fields(3).AsInteger()});
+    return groups;
+}
+
+QMap<QString, TCatalogRow> RowsByName() {
+    QMap<QString, TCatalogRow> rows;
+    for (const TCatalogRow& row : ReadCatalogRows())
+        rows.insert(row.name, row);
+    return rows;
+}
+
+// Foods whose USDA energy is not 4 × Б + 9 × Ж + 4 × У within 15 %.
+const QStringList& EnergyExempt() {
+    static const QStringList names = {
+        // Ethanol (7 kcal/g) and acetic acid carry energy that Б, Ж, У do not show.
+        QStringLiteral("Пиво светлое"), QStringLiteral("Вино красное сухое"),
+        QStringLiteral("Вино белое сухое"), QStringLiteral("Водка"),
+        QStringLiteral("Виски, коньяк"), QStringLiteral("Уксус столовый"),
+        // Fibre-rich foods: the carbohydrate by difference counts the fibre, which yields
+        // little energy.
+        QStringLiteral("Отруби пшеничные"), QStringLiteral("Перец черный молотый"),
+        QStringLiteral("Корица молотая"), QStringLiteral("Какао-порошок"),
+        QStringLiteral("Грибы шиитаке сушеные"), QStringLiteral("Томатная паста"),
+        QStringLiteral("Лимон"),
+        // Vegetables, greens and mushrooms: the USDA energy uses their own lower factors
+        // (protein 2.44, carbohydrate 3.57 kcal/g and less) and counts fibre as carbohydrate.
+        QStringLiteral("Капуста белокочанная"), QStringLiteral("Капуста цветная"),
+        QStringLiteral("Брокколи"), QStringLiteral("Капуста брюссельская"),
+        QStringLiteral("Шпинат"), QStringLiteral("Салат листовой"), QStringLiteral("Огурец"),
+        QStringLiteral("Перец сладкий красный"), QStringLiteral("Баклажан"),
+        QStringLiteral("Кабачок"), QStringLiteral("Тыква"), QStringLiteral("Фасоль стручковая"),
+        QStringLiteral("Лук зеленый"), QStringLiteral("Укроп"), QStringLiteral("Петрушка"),
+        QStringLiteral("Шампиньоны"), QStringLiteral("Сок томатный")};
+    return names;
+}
+
+// Within 15 %, or within 2 kcal, the rounding of a whole-number energy and of Б, Ж, У to 0.1 g.
+bool EnergyAgrees(const TProduct& p) {
+    const double nutrients = 4 * p.bel + 9 * p.zir + 4 * p.ugl;
+    return std::abs(p.kkal - nutrients) <= std::max(0.15 * nutrients, 2.0);
+}
+
+} // namespace
+
+class TestStarterCatalog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void CatalogFillsTwoOrderedLevelsOfGroups() {
+        TTestStore store(TStoreKind::Starter);
+        const QMap<int, TGroup> groups = Groups();
+        QMap<int, QList<int>> children; // parent id -> its groups in num_tv order
+        QSet<QString> names;
+        for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
+            QVERIFY2(it->parent == 0 ||
+                         (groups.contains(it->parent) && groups.value(it->parent).parent == 0),
+                     qPrintable(it->name));
+            QVERIFY2(!names.contains(it->name.toCaseFolded()), qPrintable(it->name));
+            names.insert(it->name.toCaseFolded());
+            children[it->parent] << it.key();
+        }
+        for (QList<int>& siblings : children) {
+            std::sort(siblings.begin(), siblings.end(),
+                      [&](int a, int b) { return groups.value(a).numTv < groups.value(b).numTv; });
+            for (int i = 1; i < siblings.size(); ++i)
+                QVERIFY(groups.value(siblings[i - 1]).numTv < groups.value(siblings[i]).numTv);
+        }
+        const QList<int>& top = children.value(0);
+        QVERIFY(top.size() >= 12 && top.size() <= 15);
+        QCOMPARE(groups.value(top.first()).name, QStringLiteral("Молочные продукты"));
+        QCOMPARE(groups.value(top[top.size() - 2]).name, QStringLiteral("Сахар и сладости"));
+        QCOMPARE(groups.value(top.last()).name, QStringLiteral("Напитки"));
+
+        // Every line of the catalog became one product, listed under its group and subgroup.
+        const QMap<QString, TCatalogRow> rows = RowsByName();
+        const std::vector<TProduct> products = Products();
+        QVERIFY(products.size() >= 250);
+        QCOMPARE(int(products.size()), int(ReadCatalogRows().size()));
+        QSet<int> used;
+        for (const TProduct& p : products) {
+            QVERIFY2(rows.contains(p.name) && groups.contains(p.grup), qPrintable(p.name));
+            const TCatalogRow& row = rows[p.name];
+            const TGroup& g = groups.value(p.grup);
+            const bool direct = row.subgroup.isEmpty();
+            QCOMPARE(g.name, direct ? row.group : row.subgroup);
+            if (direct)
+                QCOMPARE(g.parent, 0);
+            else
+                QCOMPARE(groups.value(g.parent).name, row.group);
+            used << p.grup;
+        }
+        // No empty branches: every group without subgroups lists products.
+        for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+            if (!children.contains(it.key()))
+                QVERIFY2(used.contains(it.key()), qPrintable(it->name));
+    }
+
+    void EveryProductOpensWithItsOwn100gMeasure() {
+        TTestStore store(TStoreKind::Starter);
+        const QString hundred = QStringLiteral("100г");
+        for (const TProduct& p : Products()) {
+            const std::vector<TMeasure> measures = Measures(p.id);
+            QVERIFY2(!measures.empty() && measures.size() <= 4, qPrintable(p.name));
+            QCOMPARE(measures.front().name, hundred);
+            QCOMPARE(measures.front().grams, 100);
+            QCOMPARE(measures.front().kkal, p.kkal);
+            QSet<QString> seen{hundred};
+            for (std::size_t i = 1; i < measures.size(); ++i) {
+                const TMeasure& m = measures[i];
+                QVERIFY2(!seen.contains(m.name) && m.grams > 0, qPrintable(p.name + m.name));
+                seen << m.name;
+                QCOMPARE(m.kkal, m.grams * p.kkal / 100);
+            }
+        }
+        QCOMPARE(CountSql(QStringLiteral(
+                     "SELECT count(*) FROM tab_mera WHERE id_prod NOT IN (SELECT id_prod FROM "
+                     "tab_prod)")),
+                 0);
+    }
+
+    void ProductNamesAreUniqueIgnoringCase() {
+        TTestStore store(TStoreKind::Starter);
+        QSet<QString> names;
+        for (const TProduct& p : Products()) {
+            QVERIFY2(!p.name.isEmpty() && p.name == p.name.trimmed(), qPrintable(p.name));
+            QVERIFY2(!names.contains(p.name.toCaseFolded()), qPrintable(p.name));
+            names << p.name.toCaseFolded();
+        }
+    }
+
+    void EnergyAgreesWithProteinFatAndCarbohydrate() {
+        TTestStore store(TStoreKind::Starter);
+        QStringList disagreeing;
+        QSet<QString> exemptSeen;
+        for (const TProduct& p : Products()) {
+            const bool exempt = EnergyExempt().contains(p.name);
+            if (exempt)
+                exemptSeen << p.name;
+            // An exempt food that agrees no longer needs to be on the list.
+            if (EnergyAgrees(p) == exempt)
+                disagreeing << QStringLiteral("%1 %2 kcal, Б %3, Ж %4, У %5%6")
+                                   .arg(p.name)
+                                   .arg(p.kkal)
+                                   .arg(p.bel)
+                                   .arg(p.zir)
+                                   .arg(p.ugl)
+                                   .arg(exempt ? QStringLiteral(" (exempt)") : QString());
+        }
+        QVERIFY2(disagreeing.isEmpty(), qPrintable(disagreeing.join(QStringLiteral("; "))));
+        QCOMPARE(exemptSeen.size(), int(EnergyExempt().size()));
+    }
+
+    void ValuesAndMeasuresComeFromTheUsdaLines() {
+        TTestStore store(TStoreKind::Starter);
+        const QMap<QString, TUsdaFood> foods =
+            ReadUsdaFoods(SourcePath(QStringLiteral("data/usda/usda-sr-abbrev.txt")));
+        const QMap<QString, std::vector<TUsdaMeasure>> usdaMeasures =
+            ReadUsdaMeasures(SourcePath(QStringLiteral("data/usda/usda-sr-weight.txt")));
+        const QMap<QString, TCatalogRow> rows = RowsByName();
+        QVERIFY(!foods.isEmpty() && !rows.isEmpty());
+
+        // The USDA lines hold the catalog's foods and no others.
+        QSet<QString> ndbs;
+        for (const TCatalogRow& row : rows)
+            ndbs << row.ndb;
+        QCOMPARE(QSet<QString>(foods.keyBegin(), foods.keyEnd()), ndbs);
+        for (auto it = usdaMeasures.cbegin(); it != usdaMeasures.cend(); ++it)
+            QVERIFY2(ndbs.contains(it.key()), qPrintable(it.key()));
+
+        for (const TProduct& p : Products()) {
+            const QString ndb = rows.value(p.name).ndb;
+            QVERIFY2(foods.contains(ndb), qPrintable(p.name));
+            const TUsdaFood& food = foods[ndb];
+            const QString what = p.name + QStringLiteral(" (") + ndb + QLatin1Char(')');
+            QVERIFY2(p.kkal == RoundedTo(food.kcal, 1), qPrintable(what));
+            QVERIFY2(p.bel == RoundedTo(food.protein, 1), qPrintable(what));
+            QVERIFY2(p.zir == RoundedTo(food.fat, 1), qPrintable(what));
+            QVERIFY2(p.ugl == RoundedTo(food.carbohydrate, 1), qPrintable(what));
+            const QList<long long> allowed = MeasureGrams(usdaMeasures.value(ndb));
+            const std::vector<TMeasure> measures = Measures(p.id);
+            for (std::size_t i = 1; i < measures.size(); ++i)
+                QVERIFY2(allowed.contains(measures[i].grams),
+                         qPrintable(what + QLatin1Char(' ') + measures[i].name));
+        }
+    }
+
+    void UsdaLinesAreCopiedUnchanged() {
+        const QString full = SourcePath(QStringLiteral("../shared/data/"));
+        if (!QFileInfo::exists(full + QStringLiteral("usda-sr-abbrev.txt")))
+            QSKIP("the full USDA tables are not beside this tree");
+        for (const QString& name :
+             {QStringLiteral("usda-sr-abbrev.txt"), QStringLiteral("usda-sr-weight.txt")}) {
+            const QStringList source = ReadLines(full + name);
+            const QSet<QString> lines(source.cbegin(), source.cend());
+            const QStringList copied = ReadLines(SourcePath(QStringLiteral("data/usda/") + name));
+            QVERIFY(!copied.isEmpty());
+            for (const QString& line : copied)
+                QVERIFY2(lines.contains(line), qPrintable(line));
+        }
+    }
+};
+
+EDOMER_TEST(TestStarterCatalog)
+#include "TestStarterCatalog.moc"
