@@ -1,12 +1,16 @@
-// The ration: the main window with a ration of two meals.
+// The ration: the main window with a ration of two meals, the entry dialog in both modes.
 
+#include "app/UFormat.h"
 #include "app/UMain.h"
 #include "ration/URacion.h"
+#include "ration/UVvod.h"
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
+#include "ui/UListView.h"
 
 #include <QLabel>
 #include <QTime>
+#include <QTimer>
 
 namespace {
 
@@ -60,6 +64,36 @@ void ShowRation() {
     fMain->AEnable();
 }
 
+// The catalog's milk, selected in the product list as a user would select it.
+int SelectMilk() {
+    TQuery& q = DM->SQL1;
+    q.SetSQL(QStringLiteral("SELECT id_prod,naim_prod,kkal FROM tab_prod WHERE naim_prod=:nazv"));
+    q.SetParam(QStringLiteral("nazv"), QStringLiteral("Молоко 3,2%"));
+    q.Open();
+    const int id = q.Fields(0).AsInteger();
+    fMain->LVProd->Clear();
+    fMain->LVProd->AddItem(q.Fields(1).AsString(), {FormatFixed(q.Fields(2).AsFloat(), 1)}, id);
+    fMain->LVProd->Select(fMain->LVProd->Item(0));
+    return id;
+}
+
+void ShowNewEntry() {
+    ShowRation();
+    SelectMilk();
+    QTimer::singleShot(0, fMain, [] { fMain->ButvRacClick(); });
+}
+
+void ShowChangedEntry() {
+    const int milk = SelectMilk();
+    ArraySave = {{At(8, 0), milk, false, 309, 2, 1.5, 185.4, 8.7, 9.9, 14.4}};
+    fMain->APaintLVRAc();
+    fMain->AEnable();
+    fMain->LVRac->Select(fMain->LVRac->Item(0));
+    QTimer::singleShot(0, fMain, [] { fMain->LVRacDblClick(); });
+}
+
 } // namespace
 
 EDOMER_SCENE(ration, ShowRation)
+EDOMER_SCENE(vvod_new, ShowNewEntry)
+EDOMER_SCENE(vvod_change, ShowChangedEntry)
