@@ -102,7 +102,7 @@ const QStringList& EnergyExempt() {
         QStringLiteral("Перец сладкий красный"), QStringLiteral("Баклажан"),
         QStringLiteral("Кабачок"), QStringLiteral("Тыква"), QStringLiteral("Фасоль стручковая"),
         QStringLiteral("Лук зеленый"), QStringLiteral("Укроп"), QStringLiteral("Петрушка"),
-        QStringLiteral("Шампиньоны"), QStringLiteral("Сок томатный")};
+        QStringLiteral("Шампиньоны"), QStringLiteral("Вешенки"), QStringLiteral("Сок томатный")};
     return names;
 }
 
