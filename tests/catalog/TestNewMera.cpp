@@ -4,6 +4,7 @@
 #include "app/UMain.h"
 #include "catalog/UNewMera.h"
 #include "store/UDM.h"
+#include "tests/catalog/TestNewProdTools.h"
 #include "tests/common/TestApp.h"
 #include "tests/common/TestKeys.h"
 #include "tests/common/TestRegistry.h"
@@ -17,30 +18,12 @@
 
 namespace {
 
-QStringList Measures(int idProd) {
-    QStringList rows;
-    TQuery q(DM->ADOTrans, {});
-    q.SetSQL(QStringLiteral("SELECT naim_mera, g_mera, kkal_mera FROM tab_mera WHERE id_prod=%1 "
-                            "ORDER BY id_mif")
-                 .arg(idProd));
-    for (q.Open(); !q.Eof(); q.Next())
-        rows << QStringLiteral("%1 %2 %3")
-                    .arg(q.Fields(0).AsString(), q.Fields(1).AsString(),
-                         FormatGeneral(q.Fields(2).AsFloat()));
-    return rows;
-}
-
 QStringList ListRows(const TListView* list) {
     QStringList rows;
     for (int i = 0; i < list->Count(); ++i)
         rows << QStringLiteral("%1 %2 %3")
                     .arg(list->Item(i)->text(0), list->Item(i)->text(1), list->Item(i)->text(2));
     return rows;
-}
-
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->clear();
-    TypeText(edit, text);
 }
 
 // Opens the measures dialog for the product and runs the script in it.

@@ -6,6 +6,7 @@
 #include "catalog/UNewMera.h"
 #include "catalog/UNewProd.h"
 #include "store/UDM.h"
+#include "tests/catalog/TestNewProdTools.h"
 #include "tests/common/TestApp.h"
 #include "tests/common/TestKeys.h"
 #include "tests/common/TestRegistry.h"
@@ -20,30 +21,10 @@
 
 namespace {
 
-// "name grams kcal" of a product's measures in creation order.
-QStringList Measures(int idProd) {
-    QStringList rows;
-    TQuery q(DM->ADOTrans, {});
-    q.SetSQL(QStringLiteral("SELECT naim_mera, g_mera, kkal_mera FROM tab_mera WHERE id_prod=%1 "
-                            "ORDER BY id_mif")
-                 .arg(idProd));
-    for (q.Open(); !q.Eof(); q.Next())
-        rows << QStringLiteral("%1 %2 %3")
-                    .arg(q.Fields(0).AsString(), q.Fields(1).AsString(),
-                         FormatGeneral(q.Fields(2).AsFloat()));
-    return rows;
-}
-
 QVariant ProductColumn(int idProd, const char* column) {
     return ScalarSql(QStringLiteral("SELECT %1 FROM tab_prod WHERE id_prod=%2")
                          .arg(QLatin1String(column))
                          .arg(idProd));
-}
-
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    SendKey(edit, Qt::Key_Backspace, QStringLiteral("\b"));
-    TypeText(edit, text);
 }
 
 void Enter(QWidget* control) {
