@@ -81,8 +81,9 @@ void TListView::SetColumnWidth(int column, int width) {
     setColumnWidth(column, width);
 }
 
-QTreeWidgetItem* TListView::AddItem(const QString& caption, const QStringList& subItems, int data) {
-    auto* item = new QTreeWidgetItem(this);
+QTreeWidgetItem* TListView::NewItem(const QString& caption, const QStringList& subItems,
+                                    int data) const {
+    auto* item = new QTreeWidgetItem;
     item->setText(0, caption);
     for (int i = 0; i < subItems.size(); ++i)
         item->setText(i + 1, subItems.at(i));
@@ -90,6 +91,20 @@ QTreeWidgetItem* TListView::AddItem(const QString& caption, const QStringList& s
     for (int i = 0; i < int(FAlignments.size()); ++i)
         item->setTextAlignment(i, FAlignments[std::size_t(i)] | Qt::AlignVCenter);
     return item;
+}
+
+QTreeWidgetItem* TListView::AddItem(const QString& caption, const QStringList& subItems, int data) {
+    QTreeWidgetItem* item = NewItem(caption, subItems, data);
+    addTopLevelItem(item);
+    return item;
+}
+
+void TListView::AddItems(const std::vector<TListRow>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(qsizetype(rows.size()));
+    for (const TListRow& row : rows)
+        items.append(NewItem(row.caption, row.subItems, row.data));
+    addTopLevelItems(items);
 }
 
 void TListView::SetSubItem(QTreeWidgetItem* item, int index, const QString& text) {

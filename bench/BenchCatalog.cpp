@@ -1,0 +1,98 @@
+// The catalog on a large store: loading a tree of 1,000 groups and subgroups, filling the
+// product list of a group of 2,000 products, and one key press of the quick search over
+// 100,000 products.
+
+#include "bench/BenchFixture.h"
+#include "catalog/UGroupTree.h"
+#include "catalog/UProductList.h"
+#include "ui/UListView.h"
+
+#include <QIcon>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kGroups = 100;
+constexpr int kSubgroupsPerGroup = 9;
+constexpr int kProducts = 100000;
+constexpr int kBigGroupProducts = 2000;
+
+// A store of its own; DM points at it only while a benchmark of this file runs.
+class TCatalogStore {
+public:
+    TCatalogStore() {
+        TDM* previous = DM;
+        FStore = std::make_unique<TBenchStore>();
+        FModule = DM;
+        Fill();
+        DM = previous;
+    }
+    TDM* Module() const { return FModule; }
+    int BigGroup() const { return FBigGroup; }
+
+private:
+    void Fill() {
+        std::vector<int> nodes;
+        for (int g = 0; g < kGroups; ++g) {
+            const int group = FStore->AddGroup(QStringLiteral("Группа продуктов %1").arg(g), 0, g);
+            nodes.push_back(group);
+            for (int s = 0; s < kSubgroupsPerGroup; ++s)
+                nodes.push_back(
+                    FStore->AddGroup(QStringLiteral("Подгруппа %1.%2").arg(g).arg(s), group, s));
+        }
+        FBigGroup = nodes.front();
+        const QStringList names = TBenchStore::ProductNames(kProducts);
+        FStore->AddProducts(FBigGroup, names.mid(0, kBigGroupProducts));
+        const int perNode = (kProducts - kBigGroupProducts) / int(nodes.size() - 1);
+        for (std::size_t i = 1; i < nodes.size(); ++i)
+            FStore->AddProducts(nodes[i],
+                                names.mid(kBigGroupProducts + int(i - 1) * perNode, perNode));
+    }
+
+    std::unique_ptr<TBenchStore> FStore;
+    TDM* FModule = nullptr;
+    int FBigGroup = 0;
+};
+
+TCatalogStore& Store() {
+    static TCatalogStore store;
+    return store;
+}
+
+class TStoreScope {
+public:
+    TStoreScope() : FPrevious(DM) { DM = Store().Module(); }
+    TStoreScope(const TStoreScope&) = delete;
+    TStoreScope& operator=(const TStoreScope&) = delete;
+    ~TStoreScope() { DM = FPrevious; }
+
+private:
+    TDM* FPrevious;
+};
+
+void TreeLoad1000(benchmark::State& state) {
+    TStoreScope scope;
+    QTreeWidget tree;
+    const QIcon icon;
+    for (auto _ : state) {
+        LoadGroupTree(&tree, DM->SQLGrup, icon);
+        benchmark::DoNotOptimize(tree.topLevelItemCount());
+    }
+    state.counters["nodes"] = NodeCount(&tree);
+}
+BENCHMARK(TreeLoad1000)->Unit(benchmark::kMillisecond);
+
+void ProductList2000(benchmark::State& state) {
+    TStoreScope scope;
+    TListView list(nullptr);
+    list.SetColumns({{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}});
+    for (auto _ : state) {
+        FillProductList(&list, DM->SQLGrup, Store().BigGroup());
+        benchmark::DoNotOptimize(list.Count());
+    }
+    state.counters["items"] = list.Count();
+}
+BENCHMARK(ProductList2000)->Unit(benchmark::kMillisecond);
+
+} // namespace
