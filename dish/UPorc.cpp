@@ -1,8 +1,161 @@
 #include "dish/UPorc.h"
 
+#include "app/UFormat.h"
+#include "app/UMain.h"
+#include "catalog/UGroupTree.h"
+#include "catalog/UProdRules.h"
+#include "store/UDM.h"
+#include "ui/UErrorBox.h"
+#include "ui/UFonts.h"
+#include "ui/UKeys.h"
+#include "ui/UMessage.h"
+#include "ui/USkin.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QTreeWidget>
+
 TfPorc* fPorc = nullptr;
+
+namespace {
+
+constexpr int kWidth = 398;
+constexpr int kHeight = 250;
+
+template <class T> T* Named(T* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* Edit(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
+                  const QRect& geometry) {
+    auto* button = Named(new TXiButton(caption, parent), name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
 
 TfPorc::TfPorc(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fPorc"));
     SetCaption(QStringLiteral("Порции в готовом блюде"));
+    setFont(MsSansSerif8());
+    SetClientSize(kWidth, kHeight);
+    XiPanel1 = Named(new TXiPanel(this), "XiPanel1");
+    XiPanel1->setGeometry(0, 0, kWidth, kHeight);
+    Label1 = Label(XiPanel1, "Label1", QStringLiteral("Название блюда (продукта)"), 8, 8);
+    EdProd = Edit(XiPanel1, "EdProd", QRect(8, 24, kWidth - 16, 21));
+    EdProd->setMaxLength(150);
+    Label2 = Label(XiPanel1, "Label2", QStringLiteral("Поместить в группу"), 8, 54);
+    CBGrup = Named(new QComboBox(XiPanel1), "CBGrup");
+    CBGrup->setGeometry(8, 70, kWidth - 16, 22);
+    Label3 = Label(XiPanel1, "Label3", QStringLiteral("Количество порций в готовом блюде"), 8, 108);
+    EDMera = Edit(XiPanel1, "EDMera", QRect(250, 104, 60, 22));
+    UD = Named(new TUpDown(XiPanel1), "UD");
+    UD->setGeometry(311, 104, 17, 22);
+    Label4 = Label(XiPanel1, "Label4", QStringLiteral("Название порции (меры)"), 8, 138);
+    EdPorc = Edit(XiPanel1, "EdPorc", QRect(8, 154, kWidth - 16, 21));
+    Label5 = Label(XiPanel1, "Label5", QStringLiteral("Количество грамм в ПОРЦИИ"), 8, 190);
+    EdGramm = Edit(XiPanel1, "EdGramm", QRect(250, 186, 60, 21));
+    ButOK = Button(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(212, 218, 86, 25));
+    ButCancel = Button(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(304, 218, 86, 25));
+
+    Connect(UD->BtnUp, &QToolButton::clicked, this, [this] { UDClick(TUDButton::Up); });
+    Connect(UD->BtnDown, &QToolButton::clicked, this, [this] { UDClick(TUDButton::Down); });
+    KeysOf(EdGramm)->KeyPress = [this](QChar& key) { EdGrammKeyPress(key); };
+    Connect(ButOK, &QPushButton::clicked, this, [this] { ButOKClick(); });
+    Connect(ButCancel, &QPushButton::clicked, this, [this] { ButCancelClick(); });
+}
+
+void TfPorc::FormShow() {
+    EDMera->setText(QStringLiteral("1"));
+    EdProd->clear();
+    EdPorc->clear();
+    EdGramm->clear();
+    FillGroupChoice();
+    EdProd->setFocus();
+}
+
+void TfPorc::FillGroupChoice() {
+    CBGrup->clear();
+    for (const QTreeWidgetItem* node : NodesInDisplayOrder(fMain->TVGrup))
+        CBGrup->addItem(node->text(0), NodeId(node));
+    const QTreeWidgetItem* selected = SelectedNode(fMain->TVGrup);
+    CBGrup->setCurrentIndex(selected ? CBGrup->findData(NodeId(selected)) : -1);
+}
+
+void TfPorc::UDClick(TUDButton button) {
+    const bool up = button == TUDButton::Up;
+    if (const auto value = SteppedPortions(StrToFloat(EDMera->text()), up))
+        EDMera->setText(FormatGeneral(*value));
+}
+
+void TfPorc::EdGrammKeyPress(QChar& key) {
+    key = GramsFieldChar(key);
+}
+
+void TfPorc::ButCancelClick() {
+    Close();
+}
+
+void TfPorc::Refuse(const QString& message, QWidget* focus) {
+    FMessage->Show(message, this);
+    focus->setFocus();
+}
+
+void TfPorc::ButOKClick() {
+    double portions = 0;
+    if (EDMera->text().trimmed().isEmpty() || !TryStrToFloat(EDMera->text(), portions))
+        return Refuse(QStringLiteral("Запишите количество порций"), EDMera);
+    if (portions == 0)
+        return Refuse(QStringLiteral("Запишите количество порций (не равно 0)"), EDMera);
+    if (EdProd->text().trimmed().isEmpty())
+        return Refuse(QStringLiteral("Запишите название блюда"), EdProd);
+    if (EdPorc->text().trimmed().isEmpty())
+        return Refuse(QStringLiteral("Запишите название порции"), EdPorc);
+    if (EdGramm->text().trimmed().isEmpty())
+        return Refuse(QStringLiteral("Запишите количество грамм в порции, если неизвестно -то "
+                                     "запишите 0"),
+                      EdGramm);
+    // The dish becomes a product of the catalog, so it needs a group to be listed under.
+    if (CBGrup->currentIndex() < 0)
+        return Refuse(QStringLiteral("Выберите группу для блюда"), CBGrup);
+    TReadyDish dish;
+    dish.name = EdProd->text();
+    dish.group = CBGrup->currentData().toInt();
+    dish.portionName = EdPorc->text();
+    dish.portions = portions;
+    dish.portionGrams = StrToInt(EdGramm->text());
+    dish.totals = FTotals;
+    StoreReadyDish(DM->ADOTrans, DM->SQL1, dish, [this] {
+        FMessage->Show(QStringLiteral("Все меры, включая меру 100г, будут пересчитаны с учетом "
+                                      "новых данных по соотношению ккал-грамм"),
+                       this);
+    });
+    SelectGroupInTree(dish.group);
+    fMain->APaintTVProd();
+    Close();
+}
+
+void TfPorc::SelectGroupInTree(int idGrup) {
+    QTreeWidget* tree = fMain->TVGrup;
+    tree->setUpdatesEnabled(false);
+    if (QTreeWidgetItem* node = FindNodeById(tree, idGrup))
+        SelectNode(tree, node);
+    tree->setUpdatesEnabled(true);
 }

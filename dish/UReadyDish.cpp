@@ -1,0 +1,82 @@
+#include "dish/UReadyDish.h"
+
+#include "app/UFormat.h"
+#include "ration/URacionTable.h"
+#include "store/UConnection.h"
+#include "store/UQuery.h"
+
+TDishTotals DishTotalsOf(const TRacTable& table) {
+    if (table.itog.size() < 2)
+        return {};
+    const QStringList& sums = table.itog[1].sub;
+    return {StrToFloat(sums.value(3)), StrToFloat(sums.value(4)), StrToFloat(sums.value(5)),
+            StrToFloat(sums.value(6))};
+}
+
+TDishTotals PerHundredGrams(const TDishTotals& dish, int weight) {
+    return {dish.kkal * 100 / weight, dish.bel * 100 / weight, dish.zir * 100 / weight,
+            dish.ugl * 100 / weight};
+}
+
+TDishPerGram DishPerGram(const TDishTotals& dish, double portions, int portionGrams) {
+    const double grams = portions * portionGrams;
+    return {RoundedTo(dish.kkal / grams, 2), RoundedTo(dish.bel / grams, 2),
+            RoundedTo(dish.zir / grams, 2), RoundedTo(dish.ugl / grams, 2)};
+}
+
+std::optional<double> SteppedPortions(double value, bool up) {
+    if (up)
+        return value + 1;
+    if (value - 1 > 0.1)
+        return value - 1;
+    return std::nullopt;
+}
+
+int StoreReadyDish(TConnection& conn, TQuery& q, const TReadyDish& dish,
+                   const std::function<void()>& announceRecalculation) {
+    TTransaction transaction(conn);
+    q.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) VALUES "
+                            "(:nazv,:kkal,:bel,:zir,:ugl,:id_rac)"));
+    q.SetParam(QStringLiteral("nazv"), dish.name);
+    for (const char* column : {"kkal", "bel", "zir", "ugl"})
+        q.SetParam(QString::fromLatin1(column), 0);
+    q.SetParam(QStringLiteral("id_rac"), dish.group);
+    q.ExecSQL();
+    q.SetSQL(QStringLiteral("SELECT max(id_prod) FROM tab_prod"));
+    q.Open();
+    int idProd = 0;
+    if (!q.Eof()) {
+        idProd = q.Fields(0).AsInteger();
+        q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) "
+                                "VALUES (:id_prod,:nazv,:g,0)"));
+        q.SetParam(QStringLiteral("id_prod"), idProd);
+        q.SetParam(QStringLiteral("nazv"), QStringLiteral("100г"));
+        q.SetParam(QStringLiteral("g"), 100);
+        q.ExecSQL();
+        q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) "
+                                "VALUES (:id_prod,:nazv,:g,:kkal)"));
+        q.SetParam(QStringLiteral("id_prod"), idProd);
+        q.SetParam(QStringLiteral("nazv"), dish.portionName);
+        q.SetParam(QStringLiteral("g"), dish.portionGrams);
+        q.SetParam(QStringLiteral("kkal"), dish.totals.kkal / dish.portions);
+        q.ExecSQL();
+        if (dish.portionGrams != 0) {
+            const TDishPerGram perGram = DishPerGram(dish.totals, dish.portions, dish.portionGrams);
+            announceRecalculation();
+            q.SetSQL(QStringLiteral("UPDATE tab_mera SET kkal_mera=g_mera*:kkal WHERE id_prod=") +
+                     QString::number(idProd));
+            q.SetParam(QStringLiteral("kkal"), perGram.kkal);
+            q.ExecSQL();
+            q.SetSQL(QStringLiteral("UPDATE tab_prod SET kkal=100*:kkal_mera,bel=100*:bel,"
+                                    "zir=100*:zir,ugl=100*:ugl WHERE id_prod=") +
+                     QString::number(idProd));
+            q.SetParam(QStringLiteral("kkal_mera"), perGram.kkal);
+            q.SetParam(QStringLiteral("bel"), perGram.bel);
+            q.SetParam(QStringLiteral("zir"), perGram.zir);
+            q.SetParam(QStringLiteral("ugl"), perGram.ugl);
+            q.ExecSQL();
+        }
+    }
+    transaction.Commit();
+    return idProd;
+}
