@@ -2,6 +2,7 @@
 
 #include "app/UMain.h"
 #include "app/UMy.h"
+#include "catalog/UEventHook.h"
 #include "catalog/UNewMera.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"
@@ -97,7 +98,6 @@ void TfNewProd::CreateUpperPanel() {
     Label5 = Label(PanNewProd, "Label5", QStringLiteral("Показать панель БЖУ"), 27, 143);
     Label5->setToolTip(QStringLiteral("Открыть/закрыть панель воода для белков, жиров, углеводов"));
     Label5->setCursor(Qt::PointingHandCursor);
-    Label5->installEventFilter(this);
     ButOK = Button(PanNewProd, "ButOK", QStringLiteral("ОК"), QRect(402, 24, 90, 25));
     ButCancel = Button(PanNewProd, "ButCancel", QStringLiteral("Отмена"), QRect(402, 58, 90, 25));
 }
@@ -118,6 +118,10 @@ void TfNewProd::ConnectHandlers() {
     Connect(ButCancel, &QPushButton::clicked, this, [this] { XiButton3Click(); });
     Connect(XiButton1, &QPushButton::clicked, this, [this] { XiButton1Click(); });
     Connect(CBBZY, &QCheckBox::toggled, this, [this] { CBBZYClick(); });
+    OnEvent(Label5, QEvent::MouseButtonRelease, [this](QEvent* event) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            Label5Click();
+    });
     KeysOf(DBEdNaim)->KeyPress = [this](QChar& key) { DBEdNaimKeyPress(key); };
     KeysOf(DBEdKKal)->KeyPress = [this](QChar& key) { DBEdKKalKeyPress(key); };
     KeysOf(DBEdB)->KeyPress = [this](QChar& key) { DBEdBKeyPress(key); };
@@ -152,13 +156,6 @@ void TfNewProd::FormClose() {
     const TDataSetState state = DM->TableProd.State();
     if (state == TDataSetState::Edit || state == TDataSetState::Insert)
         DM->TableProd.Cancel();
-}
-
-bool TfNewProd::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        Guard([this] { Label5Click(); });
-    return TForm::eventFilter(watched, event);
 }
 
 void TfNewProd::CBBZYClick() {

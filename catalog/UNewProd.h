@@ -61,7 +61,6 @@ public:
 protected:
     void FormShow() override;
     void FormClose() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateUpperPanel();
