@@ -15,15 +15,11 @@ TScriptedSeams::~TScriptedSeams() {
 }
 
 void TScriptedSeams::OnModal(std::function<void(QDialog*)> script) {
-    FModal.push_back(std::move(script));
+    FModal.push_back({[](QDialog*) { return true; }, std::move(script)});
 }
 
 void TScriptedSeams::AnswerQuestion(int result) {
-    OnModal([result](QDialog* d) {
-        auto* dialog = qobject_cast<TfDialog*>(d);
-        if (dialog)
-            dialog->SetModalResult(result);
-    });
+    OnModalOf<TfDialog>([result](TfDialog* dialog) { dialog->SetModalResult(result); });
 }
 
 void TScriptedSeams::AnswerSaveFile(const QString& path) {
@@ -41,13 +37,14 @@ int TScriptedSeams::ShowModal(QDialog* dialog) {
     auto* notice = qobject_cast<TFMessage*>(dialog);
     if (notice)
         Messages << notice->labMesage->text();
-    if (FModal.empty() && notice)
+    const bool scripted = !FModal.empty() && FModal.front().accepts(dialog);
+    if (!scripted && notice)
         return mrOk;
-    if (FModal.empty()) {
+    if (!scripted) {
         Unexpected << dialog->objectName();
         return mrCancel;
     }
-    auto script = std::move(FModal.front());
+    auto script = std::move(FModal.front().run);
     FModal.pop_front();
     dialog->setResult(mrNone);
     dialog->show();

@@ -24,8 +24,10 @@ public:
     // What the next modal showing does with the dialog; it should close it (a dialog left
     // open is closed as cancelled).
     void OnModal(std::function<void(QDialog*)> script);
+    // A script for the next dialog of class T; a notice shown before it is closed by itself.
     template <class T> void OnModalOf(std::function<void(T*)> script) {
-        OnModal([script](QDialog* d) { script(qobject_cast<T*>(d)); });
+        FModal.push_back({[](QDialog* d) { return qobject_cast<T*>(d) != nullptr; },
+                          [script](QDialog* d) { script(qobject_cast<T*>(d)); }});
     }
     // The next question (fDialog) is answered with mrYes, mrNo or mrCancel; its text is kept.
     void AnswerQuestion(int result);
@@ -69,7 +71,11 @@ public:
     QStringList Errors() const;
 
 private:
-    std::deque<std::function<void(QDialog*)>> FModal;
+    struct TScript {
+        std::function<bool(QDialog*)> accepts;
+        std::function<void(QDialog*)> run;
+    };
+    std::deque<TScript> FModal;
     std::deque<QString> FSaveFiles;
     std::deque<QString> FFolders;
 };
