@@ -24,7 +24,12 @@ void TForm::SetClientHeight(int height) {
 }
 
 void TForm::CentreOver(const QWidget* reference) {
-    const QRect ref = reference->frameGeometry();
+    FCentreOver = const_cast<QWidget*>(reference);
+    MoveToCentre();
+}
+
+void TForm::MoveToCentre() {
+    const QRect ref = FCentreOver->frameGeometry();
     const QRect own = frameGeometry();
     move(CentredOffset(ref.left(), ref.width(), own.width()),
          CentredOffset(ref.top(), ref.height(), own.height()));
@@ -41,6 +46,11 @@ void TForm::reject() {
 
 void TForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Before its first showing a window does not know its frame; centre it again now.
+    if (FCentreOver) {
+        MoveToCentre();
+        FCentreOver = nullptr;
+    }
     if (!event->spontaneous())
         Guard([this] { FormShow(); });
 }

@@ -3,6 +3,7 @@
 // results, and the show and close handlers run inside Guard.
 
 #include <QDialog>
+#include <QPointer>
 
 enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
@@ -36,4 +37,9 @@ protected:
     virtual void FormShow() {}
     virtual void FormClose() {}
     void showEvent(QShowEvent* event) override;
+
+private:
+    void MoveToCentre();
+    // The window to centre over once the frame is known at the showing.
+    QPointer<QWidget> FCentreOver;
 };
