@@ -46,11 +46,12 @@ void TForm::reject() {
 
 void TForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Before its first showing a window does not know its frame; centre it again now.
+    if (!event->spontaneous())
+        Guard([this] { FormShow(); });
+    // Before its first showing a window does not know its frame, and showing may change its
+    // size: centre it again now.
     if (FCentreOver) {
         MoveToCentre();
         FCentreOver = nullptr;
     }
-    if (!event->spontaneous())
-        Guard([this] { FormShow(); });
 }
