@@ -1,8 +1,11 @@
-// The ration: the main window with a ration of two meals, the entry dialog in both modes.
+// The ration: the main window with a ration of two meals, the entry dialog in both modes, the
+// saved-rations dialog in its save and load placements with the composition preview.
 
 #include "app/UFormat.h"
 #include "app/UMain.h"
 #include "ration/URacion.h"
+#include "ration/URacionStore.h"
+#include "ration/USaveRacion.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QTime>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -92,8 +96,34 @@ void ShowChangedEntry() {
     QTimer::singleShot(0, fMain, [] { fMain->LVRacDblClick(); });
 }
 
+// The ration of the main window and two more, saved.
+void SaveSomeRations() {
+    ShowRation();
+    SaveRacionAs(QStringLiteral("Понедельник"), ArraySave);
+    SaveRacionAs(QStringLiteral("Вторник"), TArraySave(ArraySave.begin(), ArraySave.begin() + 2));
+    SaveRacionAs(QStringLiteral("Разгрузочный день"),
+                 TArraySave(ArraySave.begin() + 2, ArraySave.end()));
+}
+
+void ShowSaveAs() {
+    SaveSomeRations();
+    QTimer::singleShot(0, fMain, [] { fMain->ButSaveClick(); });
+}
+
+void ShowLoadWithPreview() {
+    SaveSomeRations();
+    QTimer::singleShot(0, fMain, [] { fMain->ButLoadClick(); });
+    QTimer::singleShot(500, fMain, [] {
+        QTreeWidget* list = fSaveRacion->TVSaveRac;
+        list->setCurrentItem(list->topLevelItem(0));
+        fSaveRacion->TVSaveRacClick();
+    });
+}
+
 } // namespace
 
 EDOMER_SCENE(ration, ShowRation)
+EDOMER_SCENE(saverac_save, ShowSaveAs)
+EDOMER_SCENE(saverac_load, ShowLoadWithPreview)
 EDOMER_SCENE(vvod_new, ShowNewEntry)
 EDOMER_SCENE(vvod_change, ShowChangedEntry)
