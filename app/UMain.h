@@ -15,6 +15,7 @@ class TListView;
 class TXiButton;
 class TXiPanel;
 struct TRacTable;
+struct TSearchMatch;
 
 class TfMain : public QWidget {
     Q_OBJECT
@@ -101,6 +102,8 @@ public:
     void EdPoiskKeyPress(QChar& key);
     void EdPoiskKeyUp(int key);
     void ButPoiskClick();
+    // Selects the match's group and product; returns whether the product was selected.
+    bool ShowSearchMatch(const TSearchMatch& match);
 
     // ---- Ration table and totals (ration/UMainRacion.cpp)
     QLabel* Label1;

@@ -5,6 +5,7 @@
 #include "bench/BenchFixture.h"
 #include "catalog/UGroupTree.h"
 #include "catalog/UProductList.h"
+#include "catalog/UProductSearch.h"
 #include "ui/UListView.h"
 
 #include <QIcon>
@@ -94,5 +95,27 @@ void ProductList2000(benchmark::State& state) {
     state.counters["items"] = list.Count();
 }
 BENCHMARK(ProductList2000)->Unit(benchmark::kMillisecond);
+
+// Typing the last character of the text into the quick search field: the run opens and its
+// first match is shown in the tree and the product list.
+void QuickSearchKeyPress(benchmark::State& state, const char* text) {
+    TStoreScope scope;
+    QTreeWidget tree;
+    TListView list(nullptr);
+    list.SetColumns({{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}});
+    LoadGroupTree(&tree, DM->SQLGrup, QIcon());
+    const QString typed = QString::fromUtf8(text);
+    auto groupClick = [&] { FillProductList(&list, DM->SQLGrup, NodeId(SelectedNode(&tree))); };
+    for (auto _ : state) {
+        OpenSearch(DM->SQL1, TSearchKind::Contains, typed);
+        if (const auto match = CurrentMatch(DM->SQL1))
+            benchmark::DoNotOptimize(ShowMatch(&tree, &list, *match, groupClick));
+    }
+    state.counters["matches"] = DM->SQL1.RecordCount();
+}
+BENCHMARK_CAPTURE(QuickSearchKeyPress, word, "сёмга")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QuickSearchKeyPress, two_words, "груша южный")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QuickSearchKeyPress, three_letters, "мол")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QuickSearchKeyPress, first_letter, "м")->Unit(benchmark::kMillisecond);
 
 } // namespace

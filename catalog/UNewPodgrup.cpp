@@ -1,8 +1,119 @@
 #include "catalog/UNewPodgrup.h"
 
+#include "app/UMain.h"
+#include "catalog/UGroupStore.h"
+#include "catalog/UGroupTree.h"
+#include "ui/UErrorBox.h"
+#include "ui/UFonts.h"
+#include "ui/UKeys.h"
+#include "ui/UMessage.h"
+#include "ui/USkin.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
 TfNewPodgrup* fNewPodgrup = nullptr;
+
+const QString kNewPodgrupCaption = QStringLiteral("Добавление новой подгруппы");
+const QString kEditPodgrupCaption = QStringLiteral("Редактирование подгруппы");
+
+namespace {
+constexpr int kTopLevel = 0;
+} // namespace
 
 TfNewPodgrup::TfNewPodgrup(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fNewPodgrup"));
-    SetCaption(QStringLiteral("Добавление новой подгруппы"));
+    SetCaption(kNewPodgrupCaption);
+    SetClientSize(390, 187);
+    XiPanel1 = new TXiPanel(this);
+    XiPanel1->setObjectName(QStringLiteral("XiPanel1"));
+    XiPanel1->setGeometry(0, 0, 390, 187);
+    Label1 = new QLabel(QStringLiteral("Название подгруппы"), XiPanel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(12, 12, 300, 14);
+    EdPodgrup = new QLineEdit(XiPanel1);
+    EdPodgrup->setObjectName(QStringLiteral("EdPodgrup"));
+    EdPodgrup->setGeometry(12, 28, 366, 22);
+    EdPodgrup->setFont(Verdana8(true));
+    Label2 = new QLabel(QStringLiteral("Включить в состав группы"), XiPanel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(12, 68, 300, 14);
+    CBGrup = new QComboBox(XiPanel1);
+    CBGrup->setObjectName(QStringLiteral("CBGrup"));
+    CBGrup->setGeometry(12, 84, 366, 22);
+    CBGrup->setEditable(false);
+    ButOK = new TXiButton(QStringLiteral("ОК"), XiPanel1);
+    ButOK->setObjectName(QStringLiteral("ButOK"));
+    ButOK->setGeometry(203, 146, 80, 25);
+    ButCancel = new TXiButton(QStringLiteral("Отмена"), XiPanel1);
+    ButCancel->setObjectName(QStringLiteral("ButCancel"));
+    ButCancel->setGeometry(298, 146, 80, 25);
+    Connect(ButOK, &QPushButton::clicked, this, [this] { ButOK1Click(); });
+    Connect(ButCancel, &QPushButton::clicked, this, [this] { Close(); });
+    KeysOf(EdPodgrup)->KeyDown = [this](int& key, Qt::KeyboardModifiers) { EdPodgrupKeyDown(key); };
+}
+
+void TfNewPodgrup::FormShow() {
+    const std::vector<TGroupRow> groups = TopLevelGroups();
+    if (!groups.empty()) {
+        CBGrup->clear();
+        CBGrup->addItem(QStringLiteral("сделать верхним уровнем"), kTopLevel);
+        for (const TGroupRow& group : groups)
+            CBGrup->addItem(group.name, group.id);
+    }
+    if (const QTreeWidgetItem* node = SelectedNode(fMain->TVGrup)) {
+        const QTreeWidgetItem* group = node->parent() ? node->parent() : node;
+        CBGrup->setCurrentIndex(CBGrup->findData(NodeId(group)));
+    }
+    EdPodgrup->setFocus();
+}
+
+int TfNewPodgrup::NumTvUnder(int idParent) const {
+    const QTreeWidget* tree = fMain->TVGrup;
+    if (idParent == kTopLevel)
+        return NodeCount(tree);
+    const QTreeWidgetItem* group = FindNodeById(tree, idParent);
+    return group ? SubgroupCount(group) : 0;
+}
+
+void TfNewPodgrup::ButOK1Click() {
+    const QString name = EdPodgrup->text();
+    if (name.trimmed().isEmpty()) {
+        FMessage->Show(QStringLiteral("Укажите название подгруппы продуктов"), this);
+        return;
+    }
+    QTreeWidget* tree = fMain->TVGrup;
+    const int idParent = CBGrup->currentIndex() < 0 ? kTopLevel : CBGrup->currentData().toInt();
+    if (Caption() == kNewPodgrupCaption) {
+        if (GroupNameExists(name)) {
+            FMessage->Show(QStringLiteral("Группа продуктов с таким названием уже существует"),
+                           this);
+            return;
+        }
+        InsertGroup(name, NumTvUnder(idParent), idParent);
+    } else {
+        const QTreeWidgetItem* node = SelectedNode(tree);
+        if (!node)
+            return;
+        const int currentParent = node->parent() ? NodeId(node->parent()) : kTopLevel;
+        if (name == node->text(0) && idParent == currentParent) {
+            Close();
+            return;
+        }
+        UpdateSubgroup(NodeId(node), name, NumTvUnder(idParent), idParent);
+    }
+    fMain->APaintTVGrup();
+    if (QTreeWidgetItem* stored = FindNodeByText(tree, name))
+        SelectNode(tree, stored);
+    fMain->TVGrupClick();
+    SetModalResult(mrOk);
+}
+
+void TfNewPodgrup::EdPodgrupKeyDown(int& key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return;
+    key = 0;
+    ButOK1Click();
 }
