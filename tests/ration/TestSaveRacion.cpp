@@ -2,8 +2,10 @@
 // overwrite, load, delete, clear, the close question, and failures that must not lose data.
 
 #include "app/UMain.h"
+#include "app/UStartup.h"
 #include "ration/URacionStore.h"
 #include "ration/URacionTable.h"
+#include "ration/URadioGroup.h"
 #include "ration/USaveRacion.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
@@ -14,10 +16,13 @@
 #include "ui/UListView.h"
 #include "ui/USkin.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -378,6 +383,42 @@ private slots:
         fMain->ButSaveKak->click();
         QVERIFY(fMain->RacionSaved);
         QCOMPARE(app.Seams.Errors().size(), 3);
+    }
+
+    void RationSurvivesARestart() {
+        TTestApp app;
+        const int bread = AddProduct(QStringLiteral("Хлеб"), 1, 250, 8, 2, 50);
+        AddMeasure(bread, QStringLiteral("100г"), 100, 250);
+        AddMeasure(bread, QStringLiteral("ломтик"), 25, 62.5);
+        fMain->show();
+        fMain->LVProd->AddItem(QStringLiteral("Хлеб"), {QStringLiteral("250,0")}, bread);
+        fMain->LVProd->Select(fMain->LVProd->Item(0));
+        app.Seams.OnModalOf<TfVvod>([](TfVvod* d) {
+            d->DTP->setTime(QTime(8, 30));
+            d->EdGramm->setText(QStringLiteral("120"));
+            d->ButDa->click();
+        });
+        fMain->ButvRac->click();
+        app.Seams.OnModalOf<TfVvod>([](TfVvod* d) {
+            d->RG->Button(1)->click();
+            d->EDMera->setText(QStringLiteral("1,5"));
+            d->ButDa->click();
+        });
+        fMain->ButvRac->click();
+        const TArraySave made = ArraySave;
+        QCOMPARE(int(made.size()), 2);
+        SaveAs(app, QStringLiteral("Среда"));
+        QVERIFY(fMain->close());
+
+        app.Forms.reset();
+        QVERIFY(ArraySave.empty());
+        app.Forms = std::make_unique<TApplicationForms>(false);
+        QCOMPARE(fVvod->CurRacId, -1);
+        fMain->show();
+        LoadNamed(app, QStringLiteral("Среда"));
+        SameEntries(ArraySave, made);
+        QCOMPARE(fMain->RacTableRows().rows[1].sub[1], QStringLiteral("1,5 * ломтик"));
+        QVERIFY(app.Seams.Unexpected.isEmpty());
     }
 
     void CloseQuestion() {
