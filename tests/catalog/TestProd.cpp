@@ -2,11 +2,14 @@
 // that open the product dialog on the product table.
 
 #include "catalog/UNewProd.h"
+#include "ration/UVvod.h"
 #include "store/UDM.h"
 #include "tests/catalog/TestGrupTools.h"
 #include "tests/common/TestKeys.h"
 #include "tests/common/TestRegistry.h"
 #include "ui/USkin.h"
+
+#include <QLineEdit>
 
 class TestProd : public QObject {
     Q_OBJECT
@@ -80,7 +83,7 @@ private slots:
         QVERIFY(app.Seams.ModalShown.isEmpty());
     }
 
-    void ProductButtonsPutTheTableInAppendOrEditMode() {
+    void ProductButtonsAndKeysOpenTheirDialogs() {
         TTestApp app;
         const int group = AddGroup(QStringLiteral("Крупы"), 0, 0);
         AddProduct(QStringLiteral("Гречка"), group, 313);
@@ -109,6 +112,16 @@ private slots:
         QCOMPARE(state, TDataSetState::Insert);
         QVERIFY(id.isNull());
         QCOMPARE(SelectedProduct(), QStringLiteral("Гречка"));
+
+        // Enter and a double click put the selected product into the entry dialog.
+        QStringList names;
+        auto entry = [&names](TfVvod* d) { names << d->EdNaim->text(); };
+        app.Seams.OnModalOf<TfVvod>(entry);
+        SendKey(fMain->LVProd, Qt::Key_Return, QStringLiteral("\r"));
+        fMain->LVProd->Select(fMain->LVProd->Item(1));
+        app.Seams.OnModalOf<TfVvod>(entry);
+        emit fMain->LVProd->itemDoubleClicked(fMain->LVProd->Item(1), 0);
+        QCOMPARE(names, (QStringList{QStringLiteral("Гречка"), QStringLiteral("Рис")}));
         QVERIFY(app.Seams.Unexpected.isEmpty());
     }
 };
