@@ -7,7 +7,9 @@
 #include <unicode/utf8.h>
 
 #include <array>
+#include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -54,7 +56,37 @@ struct TLikePattern {
     std::vector<Token> tokens;
     std::string source;
     int escape = 0;
+    // For a pattern that begins with % and a literal: the UTF-8 forms of every character
+    // that folds to that literal, so that candidate starts are found by a byte search.
+    std::vector<std::string> firstForms;
+    std::array<bool, 256> lastBytes{}; // the last bytes of those forms
 };
+
+// The characters of the Basic Multilingual Plane that fold to each folded character; case
+// pairs outside it stay outside it.
+const std::vector<UChar32>& Unfolded(UChar32 folded) {
+    static const auto table = [] {
+        std::unordered_map<UChar32, std::vector<UChar32>> t;
+        for (UChar32 c = 0; c < 0x10000; ++c)
+            if (!U_IS_SURROGATE(c))
+                t[Folded(c)].push_back(c);
+        return t;
+    }();
+    static const std::vector<UChar32> none;
+    const auto it = table.find(folded);
+    return it == table.end() ? none : it->second;
+}
+
+std::vector<std::string> Utf8Forms(UChar32 folded) {
+    std::vector<std::string> forms;
+    for (const UChar32 c : Unfolded(folded)) {
+        char buf[U8_MAX_LENGTH];
+        int len = 0;
+        U8_APPEND_UNSAFE(buf, len, c);
+        forms.emplace_back(buf, std::size_t(len));
+    }
+    return forms;
+}
 
 TLikePattern Compile(const char* pattern, int len, int escape) {
     TLikePattern compiled;
@@ -73,14 +105,22 @@ TLikePattern Compile(const char* pattern, int len, int escape) {
             compiled.tokens.push_back({TLikePattern::Literal, Folded(c)});
         }
     }
+    const auto& t = compiled.tokens;
+    if (t.size() >= 2 && t[0].kind == TLikePattern::Many && t[1].kind == TLikePattern::Literal &&
+        t[1].ch < 0x10000)
+        compiled.firstForms = Utf8Forms(t[1].ch);
+    for (const std::string& form : compiled.firstForms)
+        compiled.lastBytes[static_cast<unsigned char>(form.back())] = true;
     return compiled;
 }
 
-bool Match(const TLikePattern& pattern, const char* text, int textLen) {
+// Matches the tokens from the first given one against the text from the given position.
+bool MatchFrom(const TLikePattern& pattern, std::size_t firstToken, const char* text, int start,
+               int textLen) {
     const auto& tokens = pattern.tokens;
     const std::size_t n = tokens.size();
-    std::size_t p = 0;
-    int s = 0;
+    std::size_t p = firstToken;
+    int s = start;
     std::size_t starP = n + 1; // the token after the last %, none yet
     int starS = 0;             // where the text after that % is tried next
     while (true) {
@@ -114,6 +154,26 @@ bool Match(const TLikePattern& pattern, const char* text, int textLen) {
         s = starS;
         p = starP;
     }
+}
+
+// A match must begin where the text holds a form of the first literal: find those places by
+// their last byte and try the rest of the pattern from each.
+bool Match(const TLikePattern& pattern, const char* text, int textLen) {
+    if (pattern.firstForms.empty())
+        return MatchFrom(pattern, 0, text, 0, textLen);
+    for (int i = 0; i < textLen; ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (!pattern.lastBytes[b])
+            continue;
+        for (const std::string& form : pattern.firstForms) {
+            const int start = i + 1 - int(form.size());
+            if (start >= 0 && static_cast<unsigned char>(form.back()) == b &&
+                std::memcmp(text + start, form.data(), form.size()) == 0 &&
+                MatchFrom(pattern, 1, text, start, textLen))
+                return true;
+        }
+    }
+    return false;
 }
 
 void FreePattern(void* pattern) {

@@ -87,6 +87,8 @@ void TConnection::Open() {
     FDb = db;
     ExecDirect("PRAGMA journal_mode=DELETE");
     ExecDirect("PRAGMA synchronous=FULL");
+    // Keep the whole catalog in memory: a search reads every product on each key press.
+    ExecDirect("PRAGMA cache_size=-32768");
 }
 
 void TConnection::Close() {

@@ -6,24 +6,6 @@
 
 namespace {
 
-QVariant ColumnValue(sqlite3_stmt* stmt, int i) {
-    switch (sqlite3_column_type(stmt, i)) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(stmt, i)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt, i));
-    case SQLITE_TEXT:
-        return QVariant(
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
-                              sqlite3_column_bytes(stmt, i)));
-    case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                                   sqlite3_column_bytes(stmt, i)));
-    default:
-        return QVariant();
-    }
-}
-
 int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
     if (value.isNull() || !value.isValid())
         return sqlite3_bind_null(stmt, index);
@@ -142,18 +124,16 @@ void TQuery::Run(bool keepRows) {
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             if (!keepRows)
                 continue;
-            std::vector<QVariant> row;
-            row.reserve(std::size_t(FColumnCount));
             for (int c = 0; c < FColumnCount; ++c)
-                row.push_back(ColumnValue(stmt, c));
-            FRows.push_back(std::move(row));
+                KeepCell(stmt, c);
+            ++FRowCount;
         }
         if (rc != SQLITE_DONE)
             FConn.Fail(FText);
     } catch (const EStoreError&) {
         // Nothing of a failed operation may be committed later by another one.
         FConn.RollbackTrans();
-        FRows.clear();
+        ClearRows();
         throw;
     }
 }
@@ -169,18 +149,18 @@ void TQuery::Open() {
     Run(true);
     FActive = true;
     FCursor = 0;
-    FEof = FRows.empty();
+    FEof = FRowCount == 0;
 }
 
 void TQuery::Close() {
     FActive = false;
-    FRows.clear();
+    ClearRows();
     FCursor = 0;
     FEof = true;
 }
 
 void TQuery::Next() {
-    if (FCursor + 1 < FRows.size())
+    if (FCursor + 1 < FRowCount)
         ++FCursor;
     else
         FEof = true;
@@ -188,11 +168,56 @@ void TQuery::Next() {
 
 void TQuery::First() {
     FCursor = 0;
-    FEof = FRows.empty();
+    FEof = FRowCount == 0;
 }
 
 TField TQuery::Fields(int index) const {
-    if (FRows.empty() || index < 0 || index >= FColumnCount)
+    if (FRowCount == 0 || index < 0 || index >= FColumnCount)
         return TField(QVariant());
-    return TField(FRows[FCursor][std::size_t(index)]);
+    const TCell& cell = FCells[FCursor * std::size_t(FColumnCount) + std::size_t(index)];
+    const char* bytes = FBytes.data() + cell.integer;
+    switch (cell.type) {
+    case SQLITE_INTEGER:
+        return TField(QVariant(qint64(cell.integer)));
+    case SQLITE_FLOAT:
+        return TField(QVariant(cell.real));
+    case SQLITE_TEXT:
+        return TField(QVariant(QString::fromUtf8(bytes, cell.length)));
+    case SQLITE_BLOB:
+        return TField(QVariant(QByteArray(bytes, cell.length)));
+    default:
+        return TField(QVariant());
+    }
+}
+
+void TQuery::KeepCell(sqlite3_stmt* stmt, int column) {
+    TCell cell;
+    cell.type = sqlite3_column_type(stmt, column);
+    switch (cell.type) {
+    case SQLITE_INTEGER:
+        cell.integer = sqlite3_column_int64(stmt, column);
+        break;
+    case SQLITE_FLOAT:
+        cell.real = sqlite3_column_double(stmt, column);
+        break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const void* data = cell.type == SQLITE_TEXT
+                               ? static_cast<const void*>(sqlite3_column_text(stmt, column))
+                               : sqlite3_column_blob(stmt, column);
+        cell.length = sqlite3_column_bytes(stmt, column);
+        cell.integer = qint64(FBytes.size());
+        FBytes.append(static_cast<const char*>(data), std::size_t(cell.length));
+        break;
+    }
+    default:
+        break;
+    }
+    FCells.push_back(cell);
+}
+
+void TQuery::ClearRows() {
+    FCells.clear();
+    FBytes.clear();
+    FRowCount = 0;
 }

@@ -8,10 +8,12 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <string>
 #include <utility>
 #include <vector>
 
 class TConnection;
+struct sqlite3_stmt;
 
 enum class TFieldType { Integer, Float, WideString, String, Boolean, DateTime };
 
@@ -54,7 +56,7 @@ public:
     void Close();
     bool Active() const { return FActive; }
 
-    int RecordCount() const { return int(FRows.size()); }
+    int RecordCount() const { return int(FRowCount); }
     bool Eof() const { return FEof; }
     // Moves to the next row; past the last the query stays on it and Eof() becomes true.
     void Next();
@@ -63,7 +65,17 @@ public:
     TField Fields(int index) const;
 
 private:
+    // The rows are kept compactly: one cell per column, the texts in one byte buffer.
+    struct TCell {
+        int type = 0;
+        int length = 0;
+        qint64 integer = 0; // the value, or the offset of the bytes of a text or blob
+        double real = 0;
+    };
+
     void Run(bool keepRows);
+    void KeepCell(sqlite3_stmt* stmt, int column);
+    void ClearRows();
     QVariant Coerced(const QString& name, const QVariant& value) const;
 
     TConnection& FConn;
@@ -71,7 +83,9 @@ private:
     QString FText;
     TTranslatedStatement FTranslated;
     std::vector<QVariant> FParamValues;
-    std::vector<std::vector<QVariant>> FRows;
+    std::vector<TCell> FCells;
+    std::string FBytes;
+    std::size_t FRowCount = 0;
     int FColumnCount = 0;
     std::size_t FCursor = 0;
     bool FActive = false;

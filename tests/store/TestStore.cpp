@@ -67,6 +67,13 @@ private slots:
         QVERIFY(!like("a\\_b", "axb", '\\'));
         QVERIFY(like("%a%b%c", "xxaxxbxxc"));
         QVERIFY(!like("%a%b%c", "xxaxxcxxb"));
+        // Candidate starts are found in either letter case, and every one of them is tried.
+        QVERIFY(like("%сёмга%", "Филе СЁМГА слабосолёная"));
+        QVERIFY(like("%аб", "ааАБ"));
+        QVERIFY(!like("%аб", "ааАБв"));
+        QVERIFY(like("%a_c%", "xAbAxC aBc"));
+        QVERIFY(like("%ß%", "STRAẞE"));
+        QVERIFY(!like("%я%", "ё"));
     }
 
     void DoubleQuotedLiteralsAndParameters() {
