@@ -7,6 +7,7 @@
 #include "ration/URacion.h"
 #include "store/UDM.h"
 #include "ui/UAlign.h"
+#include "ui/UControls.h"
 #include "ui/UDialog.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
@@ -32,26 +33,6 @@ namespace {
 
 constexpr int kDesignWidth = 866;
 constexpr int kDesignHeight = 748;
-
-template <class T> T* Named(T* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-TXiButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
-                  const QString& hint = QString()) {
-    auto* button = Named(new TXiButton(caption, parent), name);
-    button->setGeometry(geometry);
-    button->setToolTip(hint);
-    return button;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, const QPoint& at) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
 
 // A borderless edit over the day-total list, in its colours.
 QLineEdit* TotalsEdit(QWidget* parent, const char* name, const QRect& geometry) {
@@ -132,13 +113,13 @@ void TfMain::CreateCatalogArea() {
     panel_prod->setGeometry(408, 0, kDesignWidth - 408, 312);
     SetAlign(panel_prod, TAlign::Client);
 
-    LabGrup = Label(Panel_Grup, "LabGrup", QStringLiteral("Группы продуктов"), QPoint(8, 8));
+    LabGrup = NewLabel(Panel_Grup, "LabGrup", QStringLiteral("Группы продуктов"), QPoint(8, 8));
     LabGrup->setFont(Verdana8(true));
-    ButVerh = Button(Panel_Grup, "ButVerh", QString(), QRect(140, 4, 24, 22),
-                     QStringLiteral("Переместить группу вверх"));
+    ButVerh = NewButton(Panel_Grup, "ButVerh", QString(), QRect(140, 4, 24, 22),
+                        QStringLiteral("Переместить группу вверх"));
     ButVerh->setIcon(ArrowIcon(true));
-    ButVniz = Button(Panel_Grup, "ButVniz", QString(), QRect(168, 4, 24, 22),
-                     QStringLiteral("Переместить группу вниз"));
+    ButVniz = NewButton(Panel_Grup, "ButVniz", QString(), QRect(168, 4, 24, 22),
+                        QStringLiteral("Переместить группу вниз"));
     ButVniz->setIcon(ArrowIcon(false));
     TVGrup = Named(new QTreeWidget(Panel_Grup), "TVGrup");
     TVGrup->setGeometry(8, 30, 377, 240);
@@ -150,21 +131,21 @@ void TfMain::CreateCatalogArea() {
     TVGrup->setFont(Verdana8(true));
     KeepSelectionVisible(TVGrup);
     SetAnchors(TVGrup, akLeft | akTop | akRight | akBottom);
-    XiButton1 = Button(Panel_Grup, "XiButton1", QString(), QRect(385 - 24, 4, 24, 22),
-                       QStringLiteral("Справка"));
+    XiButton1 = NewButton(Panel_Grup, "XiButton1", QString(), QRect(385 - 24, 4, 24, 22),
+                          QStringLiteral("Справка"));
     XiButton1->setIcon(HelpIcon());
     ButNewGrup1 =
-        Button(Panel_Grup, "ButNewGrup1", QStringLiteral("Добавить"), QRect(8, 278, 90, 25),
-               QStringLiteral("Добавить группу/подгруппу в список"));
-    ButEditGrup = Button(Panel_Grup, "ButEditGrup", QStringLiteral("Изменить"),
-                         QRect(104, 278, 90, 25), QStringLiteral("Изменить группу/подгруппу"));
-    ButDelGrup = Button(Panel_Grup, "ButDelGrup", QStringLiteral("Удалить"),
-                        QRect(200, 278, 90, 25), QStringLiteral("Удалить группу/подгруппу"));
+        NewButton(Panel_Grup, "ButNewGrup1", QStringLiteral("Добавить"), QRect(8, 278, 90, 25),
+                  QStringLiteral("Добавить группу/подгруппу в список"));
+    ButEditGrup = NewButton(Panel_Grup, "ButEditGrup", QStringLiteral("Изменить"),
+                            QRect(104, 278, 90, 25), QStringLiteral("Изменить группу/подгруппу"));
+    ButDelGrup = NewButton(Panel_Grup, "ButDelGrup", QStringLiteral("Удалить"),
+                           QRect(200, 278, 90, 25), QStringLiteral("Удалить группу/подгруппу"));
     for (QWidget* w : {static_cast<QWidget*>(ButNewGrup1), static_cast<QWidget*>(ButEditGrup),
                        static_cast<QWidget*>(ButDelGrup)})
         SetAnchors(w, akLeft | akBottom);
 
-    Label5 = Label(panel_prod, "Label5", QStringLiteral("Искать "), QPoint(8, 10));
+    Label5 = NewLabel(panel_prod, "Label5", QStringLiteral("Искать "), QPoint(8, 10));
     EdPoisk = Named(new QLineEdit(panel_prod), "EdPoisk");
     EdPoisk->setGeometry(56, 6, 200, 21);
     LVProd = Named(new TListView(panel_prod), "LVProd");
@@ -174,23 +155,23 @@ void TfMain::CreateCatalogArea() {
     LVProd->setFont(Verdana8(true));
     SetAnchors(LVProd, akLeft | akTop | akRight | akBottom);
     const int listRight = 8 + prodWidth;
-    ButPoisk = Button(panel_prod, "ButPoisk", QStringLiteral(" Расширенный поиск"),
-                      QRect(listRight - 150, 5, 150, 23),
-                      QStringLiteral("Расширенный поиск продуктов по базе"));
+    ButPoisk = NewButton(panel_prod, "ButPoisk", QStringLiteral(" Расширенный поиск"),
+                         QRect(listRight - 150, 5, 150, 23),
+                         QStringLiteral("Расширенный поиск продуктов по базе"));
     SetAnchors(ButPoisk, akRight | akTop);
     const int buttonsTop = LVProd->geometry().bottom() + 1 + 12;
-    ButvRac = Button(panel_prod, "ButvRac", QStringLiteral("В рацион"),
-                     QRect(8, buttonsTop, 90, 25), QStringLiteral("Занести продукт в рацион"));
+    ButvRac = NewButton(panel_prod, "ButvRac", QStringLiteral("В рацион"),
+                        QRect(8, buttonsTop, 90, 25), QStringLiteral("Занести продукт в рацион"));
     SetAnchors(ButvRac, akLeft | akBottom);
-    ButDelProd = Button(panel_prod, "ButDelProd", QStringLiteral("Удалить"),
-                        QRect(listRight - 80, buttonsTop, 80, 25),
-                        QStringLiteral("Удалить продукт из списка"));
-    ButEditProd = Button(panel_prod, "ButEditProd", QStringLiteral("Изменить"),
-                         QRect(ButDelProd->x() - 10 - 80, buttonsTop, 80, 25),
-                         QStringLiteral("Изменить свойства продукта"));
-    ButNewProd = Button(panel_prod, "ButNewProd", QStringLiteral("Добавить"),
-                        QRect(ButEditProd->x() - 10 - 80, buttonsTop, 80, 25),
-                        QStringLiteral("Добавит новый продукт"));
+    ButDelProd = NewButton(panel_prod, "ButDelProd", QStringLiteral("Удалить"),
+                           QRect(listRight - 80, buttonsTop, 80, 25),
+                           QStringLiteral("Удалить продукт из списка"));
+    ButEditProd = NewButton(panel_prod, "ButEditProd", QStringLiteral("Изменить"),
+                            QRect(ButDelProd->x() - 10 - 80, buttonsTop, 80, 25),
+                            QStringLiteral("Изменить свойства продукта"));
+    ButNewProd = NewButton(panel_prod, "ButNewProd", QStringLiteral("Добавить"),
+                           QRect(ButEditProd->x() - 10 - 80, buttonsTop, 80, 25),
+                           QStringLiteral("Добавит новый продукт"));
     for (QWidget* w : {static_cast<QWidget*>(ButDelProd), static_cast<QWidget*>(ButEditProd),
                        static_cast<QWidget*>(ButNewProd)})
         SetAnchors(w, akRight | akBottom);
@@ -203,7 +184,7 @@ void TfMain::CreateRationArea() {
     SetAnchors(XiPanel2, akLeft | akTop | akRight | akBottom);
 
     const int listWidth = innerWidth - 16;
-    Label1 = Label(XiPanel2, "Label1", QString(), QPoint(8, 4));
+    Label1 = NewLabel(XiPanel2, "Label1", QString(), QPoint(8, 4));
     Label1->setFont(Verdana8(true));
     Label1->setStyleSheet(QStringLiteral("color: blue;"));
     Label1->resize(500, 14);
@@ -224,7 +205,7 @@ void TfMain::CreateRationArea() {
     SetListColours(LVRac, QColor(255, 251, 240), Qt::black);
     SetAnchors(LVRac, akLeft | akTop | akRight | akBottom);
 
-    Label4 = Label(XiPanel2, "Label4", QString(), QPoint(8, 274));
+    Label4 = NewLabel(XiPanel2, "Label4", QString(), QPoint(8, 274));
     Label4->hide();
     LVItog = Named(new TListView(XiPanel2), "LVItog");
     LVItog->setGeometry(8, 272, listWidth, 20);
@@ -275,20 +256,22 @@ void TfMain::CreateButtonBar() {
     XiPanel1->setGeometry(8, 341, innerWidth, 89);
     SetAnchors(XiPanel1, akLeft | akRight | akBottom);
     ButSaveKak =
-        Button(XiPanel1, "ButSaveKak", QStringLiteral("Сохранить "), QRect(8, 12, 130, 28));
-    ButSave = Button(XiPanel1, "ButSave", QStringLiteral("Сохранить как"), QRect(8, 48, 130, 28));
-    ButLoad = Button(XiPanel1, "ButLoad", QStringLiteral("Загрузить"), QRect(146, 12, 130, 28));
-    ButClear = Button(XiPanel1, "ButClear", QStringLiteral("Очистить"), QRect(146, 48, 130, 28));
+        NewButton(XiPanel1, "ButSaveKak", QStringLiteral("Сохранить "), QRect(8, 12, 130, 28));
+    ButSave =
+        NewButton(XiPanel1, "ButSave", QStringLiteral("Сохранить как"), QRect(8, 48, 130, 28));
+    ButLoad = NewButton(XiPanel1, "ButLoad", QStringLiteral("Загрузить"), QRect(146, 12, 130, 28));
+    ButClear = NewButton(XiPanel1, "ButClear", QStringLiteral("Очистить"), QRect(146, 48, 130, 28));
     const int right = innerWidth - 8;
-    ButHTML = Button(XiPanel1, "ButHTML", QStringLiteral("в HTML"), QRect(right - 116, 12, 116, 28),
-                     QStringLiteral("Сделать экспорт рациона в HTML (для интернета)"));
+    ButHTML =
+        NewButton(XiPanel1, "ButHTML", QStringLiteral("в HTML"), QRect(right - 116, 12, 116, 28),
+                  QStringLiteral("Сделать экспорт рациона в HTML (для интернета)"));
     ButExcel =
-        Button(XiPanel1, "ButExcel", QStringLiteral("в Excel"), QRect(right - 240, 12, 116, 28),
-               QStringLiteral("Сделать экспорт рациона в Excel"));
+        NewButton(XiPanel1, "ButExcel", QStringLiteral("в Excel"), QRect(right - 240, 12, 116, 28),
+                  QStringLiteral("Сделать экспорт рациона в Excel"));
     ButSlozn =
-        Button(XiPanel1, "ButSlozn", QStringLiteral("записать как готовое блюдо"),
-               QRect(right - 240, 48, 240, 28),
-               QStringLiteral("Сохранить как гововое блюдо (и расчитать калорийность порции)"));
+        NewButton(XiPanel1, "ButSlozn", QStringLiteral("записать как готовое блюдо"),
+                  QRect(right - 240, 48, 240, 28),
+                  QStringLiteral("Сохранить как гововое блюдо (и расчитать калорийность порции)"));
     for (QWidget* w : {static_cast<QWidget*>(ButHTML), static_cast<QWidget*>(ButExcel),
                        static_cast<QWidget*>(ButSlozn)})
         SetAnchors(w, akRight | akTop);

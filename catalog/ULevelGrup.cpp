@@ -1,8 +1,8 @@
 #include "catalog/ULevelGrup.h"
 
-#include "ration/URadioGroup.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 TfLevelGrup* fLevelGrup = nullptr;

@@ -1,11 +1,11 @@
 // Group tree of the main window.
 
 #include "app/UMain.h"
-#include "catalog/UEventHook.h"
 #include "catalog/UGroupTree.h"
 #include "catalog/UNewProd.h"
 #include "store/UDM.h"
 #include "ui/UErrorBox.h"
+#include "ui/UEvents.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>

@@ -6,9 +6,9 @@
 #include "catalog/ULevelGrup.h"
 #include "catalog/UNewGrup.h"
 #include "catalog/UNewPodgrup.h"
-#include "ration/URadioGroup.h"
 #include "ui/UDialog.h"
 #include "ui/UErrorBox.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>

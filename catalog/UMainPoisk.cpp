@@ -1,11 +1,11 @@
 // Product search from the main window: the quick search field and the search dialog's opener.
 
 #include "app/UMain.h"
-#include "catalog/UEventHook.h"
 #include "catalog/UPoiskpas.h"
 #include "catalog/UProductSearch.h"
 #include "store/UDM.h"
 #include "ui/UErrorBox.h"
+#include "ui/UEvents.h"
 #include "ui/UKeys.h"
 #include "ui/USkin.h"
 
@@ -15,11 +15,7 @@
 void TfMain::ConnectPoiskHandlers() {
     Connect(EdPoisk, &QLineEdit::textChanged, this, [this] { EdPoiskChange(); });
     // Leaving the field for another control ends the run; a window losing the focus does not.
-    OnEvent(EdPoisk, QEvent::FocusOut, [this](QEvent* event) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            EdPoiskExit();
-    });
+    OnExit(EdPoisk, [this] { EdPoiskExit(); });
     KeysOf(EdPoisk)->KeyPress = [this](QChar& key) { EdPoiskKeyPress(key); };
     KeysOf(EdPoisk)->KeyUp = [this](int key) { EdPoiskKeyUp(key); };
     Connect(ButPoisk, &QPushButton::clicked, this, [this] { ButPoiskClick(); });

@@ -1,12 +1,12 @@
 // Product list of the main window.
 
 #include "app/UMain.h"
-#include "catalog/UEventHook.h"
 #include "catalog/UGroupTree.h"
 #include "catalog/UNewProd.h"
 #include "catalog/UProductList.h"
 #include "store/UDM.h"
 #include "ui/UErrorBox.h"
+#include "ui/UEvents.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
 #include "ui/USkin.h"

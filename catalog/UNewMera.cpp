@@ -4,9 +4,11 @@
 #include "app/UMain.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
-#include "ui/UExit.h"
+#include "ui/UEvents.h"
 #include "ui/UFonts.h"
+#include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
 #include "ui/UMessage.h"
@@ -28,31 +30,6 @@ constexpr int kEditingHeight = 347;
 const QString kAddCaption = QStringLiteral("Добавить");
 const QString kChangeCaption = QStringLiteral("Изменить");
 
-template <class T> T* Named(T* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* edit = Named(new QLineEdit(parent), name);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
-                  const QRect& geometry) {
-    auto* button = Named(new TXiButton(caption, parent), name);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 TfNewMera::TfNewMera(QWidget* parent) : TForm(parent) {
@@ -65,7 +42,7 @@ TfNewMera::TfNewMera(QWidget* parent) : TForm(parent) {
 }
 
 void TfNewMera::CreateControls() {
-    Label1 = Label(this, "Label1", QStringLiteral("Меры для продукта "), 8, 8);
+    Label1 = NewLabel(this, "Label1", QStringLiteral("Меры для продукта "), QPoint(8, 8));
     Label1->setFont(MsSansSerif8(true));
     Label1->setFixedWidth(kWidth - 16);
     LVNewMera = Named(new TListView(this), "LVNewMera");
@@ -74,21 +51,21 @@ void TfNewMera::CreateControls() {
                            {QStringLiteral("граммы"), 70},
                            {QStringLiteral("ккал"), 70}});
     LVNewMera->SetGridLines(true);
-    ButNew = Button(this, "ButNew", QStringLiteral("Добавить"), QRect(8, 206, 100, 25));
-    ButEdit = Button(this, "ButEdit", QStringLiteral("Изменить"), QRect(116, 206, 100, 25));
-    ButDel = Button(this, "ButDel", QStringLiteral("Удалить"), QRect(224, 206, 100, 25));
+    ButNew = NewButton(this, "ButNew", QStringLiteral("Добавить"), QRect(8, 206, 100, 25));
+    ButEdit = NewButton(this, "ButEdit", QStringLiteral("Изменить"), QRect(116, 206, 100, 25));
+    ButDel = NewButton(this, "ButDel", QStringLiteral("Удалить"), QRect(224, 206, 100, 25));
 
     Panel = Named(new TXiPanel(this), "Panel");
     Panel->setGeometry(0, 200, kWidth, kEditingHeight - 200);
-    Label2 = Label(Panel, "Label2", QStringLiteral("Название меры / порции"), 8, 10);
-    EdMera = Edit(Panel, "EdMera", QRect(8, 26, kWidth - 16, 21));
+    Label2 = NewLabel(Panel, "Label2", QStringLiteral("Название меры / порции"), QPoint(8, 10));
+    EdMera = NewEdit(Panel, "EdMera", QRect(8, 26, kWidth - 16, 21));
     EdMera->setToolTip(QStringLiteral("как мера будет отображаться в отчете (например шт.)"));
-    Label3 = Label(Panel, "Label3", QStringLiteral("грамм на порцию"), 8, 58);
-    EdGramm = Edit(Panel, "EdGramm", QRect(8, 74, 100, 21));
-    Label4 = Label(Panel, "Label4", QStringLiteral("ккал на порцию"), 124, 58);
-    EdKkal = Edit(Panel, "EdKkal", QRect(124, 74, 100, 21));
-    ButOK = Button(Panel, "ButOK", kAddCaption, QRect(8, 110, 100, 25));
-    ButCancel = Button(Panel, "ButCancel", QStringLiteral("Отмена"), QRect(116, 110, 100, 25));
+    Label3 = NewLabel(Panel, "Label3", QStringLiteral("грамм на порцию"), QPoint(8, 58));
+    EdGramm = NewEdit(Panel, "EdGramm", QRect(8, 74, 100, 21));
+    Label4 = NewLabel(Panel, "Label4", QStringLiteral("ккал на порцию"), QPoint(124, 58));
+    EdKkal = NewEdit(Panel, "EdKkal", QRect(124, 74, 100, 21));
+    ButOK = NewButton(Panel, "ButOK", kAddCaption, QRect(8, 110, 100, 25));
+    ButCancel = NewButton(Panel, "ButCancel", QStringLiteral("Отмена"), QRect(116, 110, 100, 25));
     Panel->hide();
     // The browsing part shows the skin's colour as the editing panel does.
     QPalette palette = this->palette();
@@ -193,7 +170,7 @@ void TfNewMera::ButDel1Click() {
 }
 
 void TfNewMera::EdGrammKeyPress(QChar& key) {
-    key = GramsFieldChar(key);
+    key = DigitChar(key);
 }
 
 void TfNewMera::EdGrammExit() {
@@ -202,7 +179,7 @@ void TfNewMera::EdGrammExit() {
 }
 
 void TfNewMera::EdKkalKeyPress(QChar& key) {
-    key = KcalFieldChar(key, EdKkal->text());
+    key = AmountChar(key, EdKkal->text());
 }
 
 void TfNewMera::EdKkalChange() {

@@ -2,14 +2,16 @@
 
 #include "app/UMain.h"
 #include "app/UMy.h"
-#include "catalog/UEventHook.h"
 #include "catalog/UNewMera.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UDBEdit.h"
 #include "ui/UDialog.h"
 #include "ui/UErrorBox.h"
+#include "ui/UEvents.h"
 #include "ui/UFonts.h"
+#include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
 #include "ui/UMessage.h"
@@ -32,30 +34,11 @@ constexpr int kUpperHeight = 169;
 constexpr int kHeightWithPanel = 210;
 constexpr int kHeightWithoutPanel = 170;
 
-template <class T> T* Named(T* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 TDBEdit* BoundEdit(QWidget* parent, const char* name, const char* field, TFieldType type,
                    const QRect& geometry) {
     auto* edit = Named(new TDBEdit(parent, DM->DSProd, QString::fromLatin1(field), type), name);
     edit->setGeometry(geometry);
     return edit;
-}
-
-TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
-                  const QRect& geometry) {
-    auto* button = Named(new TXiButton(caption, parent), name);
-    button->setGeometry(geometry);
-    return button;
 }
 
 bool IsEnter(QChar key) {
@@ -77,39 +60,40 @@ TfNewProd::TfNewProd(QWidget* parent) : TForm(parent) {
 void TfNewProd::CreateUpperPanel() {
     PanNewProd = Named(new TXiPanel(this), "PanNewProd");
     PanNewProd->setGeometry(0, 0, kWidth, kUpperHeight);
-    LabNaim = Label(PanNewProd, "LabNaim", QStringLiteral("Название продукта"), 8, 8);
+    LabNaim = NewLabel(PanNewProd, "LabNaim", QStringLiteral("Название продукта"), QPoint(8, 8));
     DBEdNaim = BoundEdit(PanNewProd, "DBEdNaim", "naim_prod", TFieldType::WideString,
                          QRect(8, 24, 377, 21));
     DBEdNaim->setMaxLength(150);
-    LabGrup = Label(PanNewProd, "LabGrup", QStringLiteral("Поместить в группу"), 8, 54);
+    LabGrup = NewLabel(PanNewProd, "LabGrup", QStringLiteral("Поместить в группу"), QPoint(8, 54));
     CBGrup = Named(new QComboBox(PanNewProd), "CBGrup");
     CBGrup->setGeometry(8, 70, 377, 22);
     CBGrup->setEditable(false);
-    Label1 = Label(PanNewProd, "Label1", QStringLiteral("Калорийность "), 8, 108);
+    Label1 = NewLabel(PanNewProd, "Label1", QStringLiteral("Калорийность "), QPoint(8, 108));
     DBEdKKal = BoundEdit(PanNewProd, "DBEdKKal", "kkal", TFieldType::Float, QRect(98, 104, 65, 21));
-    Label2 = Label(PanNewProd, "Label2", QStringLiteral("на 100г"), 168, 108);
-    XiButton1 = Button(PanNewProd, "XiButton1", QStringLiteral("Порции/меры продукта"),
-                       QRect(222, 102, 163, 25));
+    Label2 = NewLabel(PanNewProd, "Label2", QStringLiteral("на 100г"), QPoint(168, 108));
+    XiButton1 = NewButton(PanNewProd, "XiButton1", QStringLiteral("Порции/меры продукта"),
+                          QRect(222, 102, 163, 25));
     XiButton1->setToolTip(QStringLiteral(
         "Добавить/изменить меры измерения для продукта (например шт, ст. ложка и т.д.)"));
     CBBZY = Named(new QCheckBox(PanNewProd), "CBBZY");
     CBBZY->setGeometry(8, 141, 16, 16);
     CBBZY->setChecked(true);
-    Label5 = Label(PanNewProd, "Label5", QStringLiteral("Показать панель БЖУ"), 27, 143);
+    Label5 = NewLabel(PanNewProd, "Label5", QStringLiteral("Показать панель БЖУ"), QPoint(27, 143));
     Label5->setToolTip(QStringLiteral("Открыть/закрыть панель воода для белков, жиров, углеводов"));
     Label5->setCursor(Qt::PointingHandCursor);
-    ButOK = Button(PanNewProd, "ButOK", QStringLiteral("ОК"), QRect(402, 24, 90, 25));
-    ButCancel = Button(PanNewProd, "ButCancel", QStringLiteral("Отмена"), QRect(402, 58, 90, 25));
+    ButOK = NewButton(PanNewProd, "ButOK", QStringLiteral("ОК"), QRect(402, 24, 90, 25));
+    ButCancel =
+        NewButton(PanNewProd, "ButCancel", QStringLiteral("Отмена"), QRect(402, 58, 90, 25));
 }
 
 void TfNewProd::CreateLowerPanel() {
     XiPanel1 = Named(new TXiPanel(this), "XiPanel1");
     XiPanel1->setGeometry(0, kUpperHeight, kWidth, kHeightWithPanel - kUpperHeight);
-    LabBel = Label(XiPanel1, "LabBel", QStringLiteral("Б"), 8, 13);
+    LabBel = NewLabel(XiPanel1, "LabBel", QStringLiteral("Б"), QPoint(8, 13));
     DBEdB = BoundEdit(XiPanel1, "DBEdB", "bel", TFieldType::Float, QRect(22, 9, 70, 21));
-    Label3 = Label(XiPanel1, "Label3", QStringLiteral("Ж"), 110, 13);
+    Label3 = NewLabel(XiPanel1, "Label3", QStringLiteral("Ж"), QPoint(110, 13));
     DBEdZ = BoundEdit(XiPanel1, "DBEdZ", "zir", TFieldType::Float, QRect(125, 9, 70, 21));
-    Label4 = Label(XiPanel1, "Label4", QStringLiteral("У"), 213, 13);
+    Label4 = NewLabel(XiPanel1, "Label4", QStringLiteral("У"), QPoint(213, 13));
     DBEdU = BoundEdit(XiPanel1, "DBEdU", "ugl", TFieldType::Float, QRect(227, 9, 70, 21));
 }
 

@@ -3,11 +3,11 @@
 #include "app/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UProductSearch.h"
-#include "ration/URadioGroup.h"
 #include "store/UDM.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UListView.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QLabel>

@@ -3,51 +3,6 @@
 #include "app/UErrors.h"
 #include "app/UFormat.h"
 
-namespace {
-
-bool IsDecimalMark(QChar ch) {
-    return ch == QLatin1Char('.') || ch == QLatin1Char(',');
-}
-
-bool IsDigitOrBackspace(QChar ch) {
-    return (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b');
-}
-
-QChar SeparatorUnlessPresent(const QString& text) {
-    const QChar sep = DecimalSeparator();
-    return text.contains(sep) ? QChar() : sep;
-}
-
-} // namespace
-
-QChar DecimalFieldChar(QChar ch, const QString& text) {
-    if (IsDecimalMark(ch) || ch == DecimalSeparator())
-        return SeparatorUnlessPresent(text);
-    if (ch == QLatin1Char('-') || ch == QLatin1Char('+'))
-        return QChar();
-    return ch;
-}
-
-QChar KcalFieldChar(QChar ch, const QString& text) {
-    if (IsDigitOrBackspace(ch))
-        return ch;
-    if (IsDecimalMark(ch) || ch == DecimalSeparator())
-        return SeparatorUnlessPresent(text);
-    return QChar();
-}
-
-QChar GramsFieldChar(QChar ch) {
-    return IsDigitOrBackspace(ch) ? ch : QChar();
-}
-
-bool CutToOneDecimal(QString& text) {
-    const int sep = text.indexOf(DecimalSeparator());
-    if (sep < 0 || text.size() - sep - 1 <= 1)
-        return false;
-    text.truncate(sep + 2);
-    return true;
-}
-
 QString MeasureKcalText(int grams, double kkalPer100) {
     return FormatOneDecimal(grams * kkalPer100 / 100);
 }

@@ -3,16 +3,17 @@
 #include "app/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UNewProd.h"
-#include "catalog/UProdRules.h"
 #include "dish/UPorc.h"
 #include "dish/UReadyDish.h"
 #include "ration/URacionTable.h"
-#include "ration/URadioGroup.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
+#include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UMessage.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QLineEdit>
@@ -20,21 +21,7 @@
 
 TfBludo* fBludo = nullptr;
 
-namespace {
-
-template <class T> T* Named(T* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
-                  const QRect& geometry) {
-    auto* button = Named(new TXiButton(caption, parent), name);
-    button->setGeometry(geometry);
-    return button;
-}
-
-} // namespace
+namespace {} // namespace
 
 TfBludo::TfBludo(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fBludo"));
@@ -51,8 +38,8 @@ TfBludo::TfBludo(QWidget* parent) : TForm(parent) {
     RG->setGeometry(8, 6, 236, 88);
     EdGramm = Named(new QLineEdit(RG), "EdGramm");
     EdGramm->setGeometry(84, 25, 80, 21);
-    ButOK = Button(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(256, 16, 80, 25));
-    ButCancel = Button(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(256, 50, 80, 25));
+    ButOK = NewButton(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(256, 16, 80, 25));
+    ButCancel = NewButton(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(256, 50, 80, 25));
     RG->SetItemIndex(0);
 
     for (int i = 0; i < RG->Count(); ++i)
@@ -75,7 +62,7 @@ void TfBludo::RGClick() {
 }
 
 void TfBludo::EdGrammKeyPress(QChar& key) {
-    key = GramsFieldChar(key);
+    key = DigitChar(key);
 }
 
 void TfBludo::ButCancelClick() {

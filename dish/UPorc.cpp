@@ -3,10 +3,11 @@
 #include "app/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UGroupTree.h"
-#include "catalog/UProdRules.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
+#include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UMessage.h"
 #include "ui/USkin.h"
@@ -24,31 +25,6 @@ namespace {
 constexpr int kWidth = 398;
 constexpr int kHeight = 250;
 
-template <class T> T* Named(T* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* edit = Named(new QLineEdit(parent), name);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-TXiButton* Button(QWidget* parent, const char* name, const QString& caption,
-                  const QRect& geometry) {
-    auto* button = Named(new TXiButton(caption, parent), name);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 TfPorc::TfPorc(QWidget* parent) : TForm(parent) {
@@ -58,22 +34,25 @@ TfPorc::TfPorc(QWidget* parent) : TForm(parent) {
     SetClientSize(kWidth, kHeight);
     XiPanel1 = Named(new TXiPanel(this), "XiPanel1");
     XiPanel1->setGeometry(0, 0, kWidth, kHeight);
-    Label1 = Label(XiPanel1, "Label1", QStringLiteral("Название блюда (продукта)"), 8, 8);
-    EdProd = Edit(XiPanel1, "EdProd", QRect(8, 24, kWidth - 16, 21));
+    Label1 =
+        NewLabel(XiPanel1, "Label1", QStringLiteral("Название блюда (продукта)"), QPoint(8, 8));
+    EdProd = NewEdit(XiPanel1, "EdProd", QRect(8, 24, kWidth - 16, 21));
     EdProd->setMaxLength(150);
-    Label2 = Label(XiPanel1, "Label2", QStringLiteral("Поместить в группу"), 8, 54);
+    Label2 = NewLabel(XiPanel1, "Label2", QStringLiteral("Поместить в группу"), QPoint(8, 54));
     CBGrup = Named(new QComboBox(XiPanel1), "CBGrup");
     CBGrup->setGeometry(8, 70, kWidth - 16, 22);
-    Label3 = Label(XiPanel1, "Label3", QStringLiteral("Количество порций в готовом блюде"), 8, 108);
-    EDMera = Edit(XiPanel1, "EDMera", QRect(250, 104, 60, 22));
+    Label3 = NewLabel(XiPanel1, "Label3", QStringLiteral("Количество порций в готовом блюде"),
+                      QPoint(8, 108));
+    EDMera = NewEdit(XiPanel1, "EDMera", QRect(250, 104, 60, 22));
     UD = Named(new TUpDown(XiPanel1), "UD");
     UD->setGeometry(311, 104, 17, 22);
-    Label4 = Label(XiPanel1, "Label4", QStringLiteral("Название порции (меры)"), 8, 138);
-    EdPorc = Edit(XiPanel1, "EdPorc", QRect(8, 154, kWidth - 16, 21));
-    Label5 = Label(XiPanel1, "Label5", QStringLiteral("Количество грамм в ПОРЦИИ"), 8, 190);
-    EdGramm = Edit(XiPanel1, "EdGramm", QRect(250, 186, 60, 21));
-    ButOK = Button(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(212, 218, 86, 25));
-    ButCancel = Button(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(304, 218, 86, 25));
+    Label4 = NewLabel(XiPanel1, "Label4", QStringLiteral("Название порции (меры)"), QPoint(8, 138));
+    EdPorc = NewEdit(XiPanel1, "EdPorc", QRect(8, 154, kWidth - 16, 21));
+    Label5 =
+        NewLabel(XiPanel1, "Label5", QStringLiteral("Количество грамм в ПОРЦИИ"), QPoint(8, 190));
+    EdGramm = NewEdit(XiPanel1, "EdGramm", QRect(250, 186, 60, 21));
+    ButOK = NewButton(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(212, 218, 86, 25));
+    ButCancel = NewButton(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(304, 218, 86, 25));
 
     Connect(UD->BtnUp, &QToolButton::clicked, this, [this] { UDClick(TUDButton::Up); });
     Connect(UD->BtnDown, &QToolButton::clicked, this, [this] { UDClick(TUDButton::Down); });
@@ -106,7 +85,7 @@ void TfPorc::UDClick(TUDButton button) {
 }
 
 void TfPorc::EdGrammKeyPress(QChar& key) {
-    key = GramsFieldChar(key);
+    key = DigitChar(key);
 }
 
 void TfPorc::ButCancelClick() {

@@ -3,8 +3,8 @@
 // was divided into, the portion's name and weight. ОК writes the new product with its measures.
 
 #include "dish/UReadyDish.h"
-#include "ration/UUpDown.h"
 #include "ui/UForm.h"
+#include "ui/UUpDown.h"
 
 class QComboBox;
 class QLabel;

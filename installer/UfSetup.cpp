@@ -4,6 +4,7 @@
 #include "platform/UProcessStart.h"
 #include "platform/UProgramFolder.h"
 #include "platform/USpecialFolders.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/USeams.h"
@@ -35,12 +36,6 @@ const QStringList kAgreement = {
     QStringLiteral("Каталог, сохранённые рационы и настройки хранятся только на этом"),
     QStringLiteral("компьютере, в папке программы, и никуда не передаются."),
 };
-
-template <class T> T* Named(T* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    control->setFont(MsSansSerif8());
-    return control;
-}
 
 // A page below the banner, filled with the window's colour so that it covers the page before.
 QWidget* Page(QWidget* parent, const char* name) {

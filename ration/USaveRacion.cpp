@@ -6,6 +6,7 @@
 #include "ration/URacionStore.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UDialog.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
@@ -33,20 +34,6 @@ constexpr int kIdRole = Qt::UserRole;
 
 const QString kCurrentPrefix = QStringLiteral("Текущий рацион: ");
 
-template <class T> T* Named(T* control, const char* name, const QRect& geometry) {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, const QPoint& at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 // Closes the query when the preview is done, whatever happened on the way.
 class TClosedAfterUse {
 public:
@@ -67,16 +54,16 @@ TfSaveRacion::TfSaveRacion(QWidget* parent) : TForm(parent) {
     SetClientSize(438, 268);
     setFont(MsSansSerif8());
 
-    XiPanel1 = Named(new TXiPanel(this), "XiPanel1", QRect(0, 0, 438, 268));
-    Label1 = Label(XiPanel1, "Label1", QStringLiteral("Название"), QPoint(16, 16));
-    EdNaimRac = Named(new QLineEdit(XiPanel1), "EdNaimRac", QRect(16, 32, 401, 19));
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 438, 268));
+    Label1 = NewLabel(XiPanel1, "Label1", QStringLiteral("Название"), QPoint(16, 16));
+    EdNaimRac = Placed(new QLineEdit(XiPanel1), "EdNaimRac", QRect(16, 32, 401, 19));
     EdNaimRac->setFont(Verdana8(true));
     EdNaimRac->setMaxLength(150);
-    Label2 = Label(XiPanel1, "Label2",
-                   QStringLiteral("Для удаления рациона выделите его и нажмите клавишу Delete"),
-                   QPoint(16, 192));
+    Label2 = NewLabel(XiPanel1, "Label2",
+                      QStringLiteral("Для удаления рациона выделите его и нажмите клавишу Delete"),
+                      QPoint(16, 192));
     // Created after the name field and the hint, so that it lies over them where it is placed.
-    TVSaveRac = Named(new QTreeWidget(XiPanel1), "TVSaveRac", QRect(16, 64, 401, 145));
+    TVSaveRac = Placed(new QTreeWidget(XiPanel1), "TVSaveRac", QRect(16, 64, 401, 145));
     TVSaveRac->setHeaderHidden(true);
     TVSaveRac->setRootIsDecorated(false);
     TVSaveRac->setItemsExpandable(false);
@@ -86,9 +73,10 @@ TfSaveRacion::TfSaveRacion(QWidget* parent) : TForm(parent) {
     TVSaveRac->setSelectionBehavior(QAbstractItemView::SelectRows);
     TVSaveRac->setFont(Verdana8(true));
     KeepSelectionVisible(TVSaveRac);
-    ButDa = Named(new TXiButton(QStringLiteral("Да"), XiPanel1), "ButDa", QRect(121, 224, 75, 25));
+    ButDa = Placed(new TXiButton(QStringLiteral("Да"), XiPanel1), "ButDa", QRect(121, 224, 75, 25));
     ButDa->setFont(Verdana8(true));
-    ButNo = Named(new TXiButton(QStringLiteral("Нет"), XiPanel1), "ButNo", QRect(241, 224, 75, 25));
+    ButNo =
+        Placed(new TXiButton(QStringLiteral("Нет"), XiPanel1), "ButNo", QRect(241, 224, 75, 25));
     ButNo->setFont(Verdana8(true));
     PMSostav = new QMenu(this);
     PMSostav->setObjectName(QStringLiteral("PMSostav"));

@@ -4,13 +4,15 @@
 #include "app/UFormat.h"
 #include "app/UMain.h"
 #include "ration/URacionEntry.h"
-#include "ration/URadioGroup.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
+#include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
 #include "ui/UMessage.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>
@@ -30,23 +32,9 @@ namespace {
 
 const QString kCountMissing = QStringLiteral("Введите количество порций");
 
-template <class T> T* Named(T* control, const char* name, const QRect& geometry) {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, const QPoint& at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 TXiButton* BoldButton(QWidget* parent, const char* name, const QString& caption,
                       const QRect& geometry) {
-    auto* button = Named(new TXiButton(caption, parent), name, geometry);
+    auto* button = Placed(new TXiButton(caption, parent), name, geometry);
     button->setFont(Verdana8(true));
     return button;
 }
@@ -56,22 +44,6 @@ void Fill(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// Typed characters of the amount fields: digits, and one decimal separator for which a point
-// or a comma stands. Keys that type nothing (backspace, tab, escape, shortcuts) pass.
-void FilterAmountKey(const QLineEdit* edit, QChar& key) {
-    if (key >= QLatin1Char('0') && key <= QLatin1Char('9'))
-        return;
-    if (key == QLatin1Char('.') || key == QLatin1Char(',')) {
-        const QChar separator = DecimalSeparator();
-        key = edit->text().contains(separator) ? QChar() : separator;
-        return;
-    }
-    const bool enter = key == QLatin1Char('\r') || key == QLatin1Char('\n');
-    if (key.category() == QChar::Other_Control && !enter)
-        return;
-    key = QChar();
 }
 
 bool IsEnter(int key) {
@@ -113,32 +85,33 @@ TfVvod::TfVvod(QWidget* parent) : TForm(parent) {
     SetClientSize(544, 268);
     setFont(MsSansSerif8());
 
-    XiPanel1 = Named(new TXiPanel(this), "XiPanel1", QRect(0, 0, 544, 268));
-    Panel1 = Named(new QFrame(XiPanel1), "Panel1", QRect(0, 0, 544, 56));
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 544, 268));
+    Panel1 = Placed(new QFrame(XiPanel1), "Panel1", QRect(0, 0, 544, 56));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Fill(Panel1, QColor(245, 223, 156));
-    Label1 = Label(Panel1, "Label1", QStringLiteral("Время приема "), QPoint(16, 21));
-    DTP = Named(new QTimeEdit(Panel1), "DTP", QRect(102, 18, 105, 21));
+    Label1 = NewLabel(Panel1, "Label1", QStringLiteral("Время приема "), QPoint(16, 21));
+    DTP = Placed(new QTimeEdit(Panel1), "DTP", QRect(102, 18, 105, 21));
     DTP->setDisplayFormat(QStringLiteral("HH:mm"));
     DTP->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     ButNow = BoldButton(Panel1, "ButNow", QStringLiteral("Сейчас"), QRect(219, 18, 70, 21));
     ButNow->setToolTip(QStringLiteral("Записать текущее время"));
 
-    Label2 = Label(XiPanel1, "Label2", QStringLiteral("Продукт"), QPoint(16, 64));
-    EdNaim = Named(new QLineEdit(XiPanel1), "EdNaim", QRect(16, 80, 505, 19));
+    Label2 = NewLabel(XiPanel1, "Label2", QStringLiteral("Продукт"), QPoint(16, 64));
+    EdNaim = Placed(new QLineEdit(XiPanel1), "EdNaim", QRect(16, 80, 505, 19));
     EdNaim->setReadOnly(true);
     EdNaim->setFont(Verdana8(true));
-    RG = Named(
+    RG = Placed(
         new TRadioGroup({QStringLiteral("граммы"), QStringLiteral("порция")}, {24, 57}, XiPanel1),
         "RG", QRect(16, 112, 505, 89));
     RG->setToolTip(QStringLiteral("можно выбрать или граммы, или порцию для занесения в рацион"));
     Fill(RG, QColor(253, 242, 198));
     EdGramm =
-        Named(new QLineEdit(QStringLiteral("100"), XiPanel1), "EdGramm", QRect(352, 136, 97, 19));
-    CBMera = Named(new QComboBox(XiPanel1), "CBMera", QRect(88, 168, 257, 21));
+        Placed(new QLineEdit(QStringLiteral("100"), XiPanel1), "EdGramm", QRect(352, 136, 97, 19));
+    CBMera = Placed(new QComboBox(XiPanel1), "CBMera", QRect(88, 168, 257, 21));
     CBMera->setEditable(false);
-    EDMera = Named(new QLineEdit(QStringLiteral("1"), XiPanel1), "EDMera", QRect(352, 168, 81, 19));
-    UD = Named(new TUpDown(XiPanel1), "UD", QRect(433, 166, 17, 21));
+    EDMera =
+        Placed(new QLineEdit(QStringLiteral("1"), XiPanel1), "EDMera", QRect(352, 168, 81, 19));
+    UD = Placed(new TUpDown(XiPanel1), "UD", QRect(433, 166, 17, 21));
     ButDa = BoldButton(XiPanel1, "ButDa", QStringLiteral("Да"), QRect(168, 221, 75, 25));
     ButNo = BoldButton(XiPanel1, "ButNo", QStringLiteral("Нет"), QRect(272, 221, 75, 25));
     SetKind(0);
@@ -236,11 +209,11 @@ void TfVvod::EdGrammKeyDown(int& key) {
 }
 
 void TfVvod::EdGrammKeyPress(QChar& key) {
-    FilterAmountKey(EdGramm, key);
+    key = AmountChar(key, EdGramm->text());
 }
 
 void TfVvod::EDMeraKeyPress(QChar& key) {
-    FilterAmountKey(EDMera, key);
+    key = AmountChar(key, EDMera->text());
 }
 
 void TfVvod::ButDaClick() {

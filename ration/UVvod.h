@@ -1,8 +1,8 @@
 #pragma once
 // The entry dialog: puts an amount of a product into the ration or changes an entry.
 
-#include "ration/UUpDown.h"
 #include "ui/UForm.h"
+#include "ui/UUpDown.h"
 
 class QComboBox;
 class QFrame;

@@ -3,7 +3,7 @@
 #include "app/UFormat.h"
 #include "store/UTableProd.h"
 #include "ui/UErrorBox.h"
-#include "ui/UExit.h"
+#include "ui/UEvents.h"
 #include "ui/USeams.h"
 
 #include <QKeyEvent>

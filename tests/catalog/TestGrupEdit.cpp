@@ -4,10 +4,10 @@
 #include "catalog/ULevelGrup.h"
 #include "catalog/UNewGrup.h"
 #include "catalog/UNewPodgrup.h"
-#include "ration/URadioGroup.h"
 #include "tests/catalog/TestGrupTools.h"
 #include "tests/common/TestKeys.h"
 #include "tests/common/TestRegistry.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>

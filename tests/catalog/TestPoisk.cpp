@@ -2,11 +2,11 @@
 // three modes, and typed pattern characters and quotes matching themselves.
 
 #include "catalog/UPoiskpas.h"
-#include "ration/URadioGroup.h"
 #include "store/UDM.h"
 #include "tests/catalog/TestGrupTools.h"
 #include "tests/common/TestKeys.h"
 #include "tests/common/TestRegistry.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QLabel>

@@ -7,8 +7,6 @@
 #include "dish/UBludo.h"
 #include "dish/UPorc.h"
 #include "ration/URacion.h"
-#include "ration/URadioGroup.h"
-#include "ration/UUpDown.h"
 #include "store/UDM.h"
 #include "tests/catalog/TestNewProdTools.h"
 #include "tests/common/TestApp.h"
@@ -16,7 +14,9 @@
 #include "tests/common/TestRegistry.h"
 #include "ui/UDBEdit.h"
 #include "ui/UListView.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
+#include "ui/UUpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,7 +5,6 @@
 #include "app/UStartup.h"
 #include "ration/URacionStore.h"
 #include "ration/URacionTable.h"
-#include "ration/URadioGroup.h"
 #include "ration/USaveRacion.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
@@ -14,6 +13,7 @@
 #include "tests/common/TestRegistry.h"
 #include "tests/ration/RationSamples.h"
 #include "ui/UListView.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>

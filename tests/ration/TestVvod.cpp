@@ -2,7 +2,6 @@
 // in portions, changed entries, the checks before the ration is touched and the field rules.
 
 #include "app/UMain.h"
-#include "ration/URadioGroup.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
 #include "tests/common/TestApp.h"
@@ -10,6 +9,7 @@
 #include "tests/common/TestRegistry.h"
 #include "tests/ration/RationSamples.h"
 #include "ui/UListView.h"
+#include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
 #include <QCheckBox>

@@ -8,8 +8,8 @@
 #include "catalog/UNewGrup.h"
 #include "catalog/UNewPodgrup.h"
 #include "catalog/UPoiskpas.h"
-#include "ration/URadioGroup.h"
 #include "tests/showcase/Showcase.h"
+#include "ui/URadioGroup.h"
 
 #include <QComboBox>
 #include <QLineEdit>

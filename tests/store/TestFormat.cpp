@@ -4,6 +4,7 @@
 #include "app/UFormat.h"
 #include "tests/common/TestApp.h"
 #include "tests/common/TestRegistry.h"
+#include "ui/UKeyFilters.h"
 
 #include <QTest>
 
@@ -74,6 +75,26 @@ private slots:
         const QDateTime back =
             DateTimeToQDateTime(QDateTimeToDateTime(QDateTime(QDate(2026, 12, 9), QTime(8, 15))));
         QCOMPARE(back, QDateTime(QDate(2026, 12, 9), QTime(8, 15)));
+    }
+
+    void KeyFiltersKeepEditingKeysAndOneSeparator() {
+        TLocaleScope comma(TLocaleScope::Comma());
+        for (const char c : {'\b', '\t', '\x1b'}) {
+            QCOMPARE(DigitChar(QLatin1Char(c)), QChar(QLatin1Char(c)));
+            QCOMPARE(AmountChar(QLatin1Char(c), QString()), QChar(QLatin1Char(c)));
+        }
+        QCOMPARE(DigitChar(QLatin1Char('\r')), QChar());
+        QCOMPARE(DigitChar(QLatin1Char('7')), QChar(QLatin1Char('7')));
+        QCOMPARE(DigitChar(QLatin1Char(',')), QChar());
+        QCOMPARE(AmountChar(QLatin1Char('.'), QStringLiteral("1")), QChar(QLatin1Char(',')));
+        QCOMPARE(AmountChar(QLatin1Char(','), QStringLiteral("1,5")), QChar());
+        QCOMPARE(AmountChar(QChar(0x0436), QString()), QChar());
+        QCOMPARE(DecimalFieldChar(QLatin1Char('-'), QString()), QChar());
+        QCOMPARE(DecimalFieldChar(QLatin1Char('E'), QString()), QChar(QLatin1Char('E')));
+        QString text = QStringLiteral("12,345");
+        QVERIFY(CutToOneDecimal(text));
+        QCOMPARE(text, QStringLiteral("12,3"));
+        QVERIFY(!CutToOneDecimal(text));
     }
 
     void CentringRoundsHalvesToEven() {

@@ -1,4 +1,4 @@
-#include "ration/UUpDown.h"
+#include "ui/UUpDown.h"
 
 #include <QToolButton>
 

@@ -1,4 +1,4 @@
-#include "ration/URadioGroup.h"
+#include "ui/URadioGroup.h"
 
 #include <QRadioButton>
 

@@ -1,9 +1,10 @@
-#include "catalog/UEventHook.h"
+#include "ui/UEvents.h"
 
 #include "ui/UErrorBox.h"
 
 #include <QCoreApplication>
-#include <QObject>
+#include <QFocusEvent>
+#include <QWidget>
 
 namespace {
 
@@ -36,4 +37,23 @@ private:
 
 void OnEvent(QObject* target, QEvent::Type type, std::function<void(QEvent*)> handler) {
     new TEventHook(target, type, std::move(handler));
+}
+
+bool LeavesControl(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+    case Qt::NoFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void OnExit(QWidget* control, std::function<void()> handler) {
+    OnEvent(control, QEvent::FocusOut, [handler](QEvent* event) {
+        if (LeavesControl(static_cast<const QFocusEvent*>(event)))
+            handler();
+    });
 }
