@@ -3,6 +3,7 @@
 #include "app/UMain.h"
 #include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UKeys.h"
@@ -27,29 +28,17 @@ TfNewGrup::TfNewGrup(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fNewGrup"));
     SetCaption(kNewGrupCaption);
     SetClientSize(393, 149);
-    XiPanel1 = new TXiPanel(this);
-    XiPanel1->setObjectName(QStringLiteral("XiPanel1"));
-    XiPanel1->setGeometry(0, 0, 393, 149);
-    Label1 = new QLabel(QStringLiteral("Название"), XiPanel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 10, 300, 14);
-    EdNewGrup = new QLineEdit(XiPanel1);
-    EdNewGrup->setObjectName(QStringLiteral("EdNewGrup"));
-    EdNewGrup->setGeometry(12, 26, 369, 22);
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 393, 149));
+    Label1 =
+        Placed(new QLabel(QStringLiteral("Название"), XiPanel1), "Label1", QRect(12, 10, 300, 14));
+    EdNewGrup = Placed(new QLineEdit(XiPanel1), "EdNewGrup", QRect(12, 26, 369, 22));
     EdNewGrup->setFont(Verdana8(true));
-    lab_grup = new QLabel(QStringLiteral("Включить в состав группы"), XiPanel1);
-    lab_grup->setObjectName(QStringLiteral("lab_grup"));
-    lab_grup->setGeometry(12, 58, 300, 14);
-    CBGrup = new QComboBox(XiPanel1);
-    CBGrup->setObjectName(QStringLiteral("CBGrup"));
-    CBGrup->setGeometry(12, 74, 369, 22);
+    lab_grup = Placed(new QLabel(QStringLiteral("Включить в состав группы"), XiPanel1), "lab_grup",
+                      QRect(12, 58, 300, 14));
+    CBGrup = Placed(new QComboBox(XiPanel1), "CBGrup", QRect(12, 74, 369, 22));
     CBGrup->setEditable(false);
-    ButOK = new TXiButton(QStringLiteral("ОК"), XiPanel1);
-    ButOK->setObjectName(QStringLiteral("ButOK"));
-    ButOK->setGeometry(206, 112, 80, 25);
-    ButCancel = new TXiButton(QStringLiteral("Отмена"), XiPanel1);
-    ButCancel->setObjectName(QStringLiteral("ButCancel"));
-    ButCancel->setGeometry(301, 112, 80, 25);
+    ButOK = NewButton(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(206, 112, 80, 25));
+    ButCancel = NewButton(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(301, 112, 80, 25));
     Connect(ButOK, &QPushButton::clicked, this, [this] { ButOK1Click(); });
     Connect(ButCancel, &QPushButton::clicked, this, [this] { ButCancel1Click(); });
     KeysOf(EdNewGrup)->KeyDown = [this](int& key, Qt::KeyboardModifiers) { EdNewGrupKeyDown(key); };

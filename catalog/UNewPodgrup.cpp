@@ -3,6 +3,7 @@
 #include "app/UMain.h"
 #include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UKeys.h"
@@ -27,29 +28,17 @@ TfNewPodgrup::TfNewPodgrup(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fNewPodgrup"));
     SetCaption(kNewPodgrupCaption);
     SetClientSize(390, 187);
-    XiPanel1 = new TXiPanel(this);
-    XiPanel1->setObjectName(QStringLiteral("XiPanel1"));
-    XiPanel1->setGeometry(0, 0, 390, 187);
-    Label1 = new QLabel(QStringLiteral("Название подгруппы"), XiPanel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 12, 300, 14);
-    EdPodgrup = new QLineEdit(XiPanel1);
-    EdPodgrup->setObjectName(QStringLiteral("EdPodgrup"));
-    EdPodgrup->setGeometry(12, 28, 366, 22);
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 390, 187));
+    Label1 = Placed(new QLabel(QStringLiteral("Название подгруппы"), XiPanel1), "Label1",
+                    QRect(12, 12, 300, 14));
+    EdPodgrup = Placed(new QLineEdit(XiPanel1), "EdPodgrup", QRect(12, 28, 366, 22));
     EdPodgrup->setFont(Verdana8(true));
-    Label2 = new QLabel(QStringLiteral("Включить в состав группы"), XiPanel1);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(12, 68, 300, 14);
-    CBGrup = new QComboBox(XiPanel1);
-    CBGrup->setObjectName(QStringLiteral("CBGrup"));
-    CBGrup->setGeometry(12, 84, 366, 22);
+    Label2 = Placed(new QLabel(QStringLiteral("Включить в состав группы"), XiPanel1), "Label2",
+                    QRect(12, 68, 300, 14));
+    CBGrup = Placed(new QComboBox(XiPanel1), "CBGrup", QRect(12, 84, 366, 22));
     CBGrup->setEditable(false);
-    ButOK = new TXiButton(QStringLiteral("ОК"), XiPanel1);
-    ButOK->setObjectName(QStringLiteral("ButOK"));
-    ButOK->setGeometry(203, 146, 80, 25);
-    ButCancel = new TXiButton(QStringLiteral("Отмена"), XiPanel1);
-    ButCancel->setObjectName(QStringLiteral("ButCancel"));
-    ButCancel->setGeometry(298, 146, 80, 25);
+    ButOK = NewButton(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(203, 146, 80, 25));
+    ButCancel = NewButton(XiPanel1, "ButCancel", QStringLiteral("Отмена"), QRect(298, 146, 80, 25));
     Connect(ButOK, &QPushButton::clicked, this, [this] { ButOK1Click(); });
     Connect(ButCancel, &QPushButton::clicked, this, [this] { Close(); });
     KeysOf(EdPodgrup)->KeyDown = [this](int& key, Qt::KeyboardModifiers) { EdPodgrupKeyDown(key); };

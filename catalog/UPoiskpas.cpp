@@ -4,6 +4,7 @@
 #include "app/UMain.h"
 #include "catalog/UProductSearch.h"
 #include "store/UDM.h"
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UListView.h"
@@ -24,20 +25,13 @@ TfPoisk::TfPoisk(QWidget* parent) : TForm(parent) {
     SetCaption(QStringLiteral("Поиск продукта"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     SetClientSize(kWidth, kShortHeight);
-    XiPanel1 = new TXiPanel(this);
-    XiPanel1->setObjectName(QStringLiteral("XiPanel1"));
-    XiPanel1->setGeometry(0, 0, kWidth, kListHeight);
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, kWidth, kListHeight));
 
-    Label1 = new QLabel(QStringLiteral("Искать "), XiPanel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(10, 14, 48, 14);
-    EdPoisk = new QLineEdit(XiPanel1);
-    EdPoisk->setObjectName(QStringLiteral("EdPoisk"));
-    EdPoisk->setGeometry(58, 10, 220, 22);
+    Label1 =
+        Placed(new QLabel(QStringLiteral("Искать "), XiPanel1), "Label1", QRect(10, 14, 48, 14));
+    EdPoisk = Placed(new QLineEdit(XiPanel1), "EdPoisk", QRect(58, 10, 220, 22));
     EdPoisk->setFont(Verdana8(true));
-    ButOK = new TXiButton(kStartSearchCaption, XiPanel1);
-    ButOK->setObjectName(QStringLiteral("ButOK"));
-    ButOK->setGeometry(288, 9, 98, 25);
+    ButOK = NewButton(XiPanel1, "ButOK", kStartSearchCaption, QRect(288, 9, 98, 25));
     ButOK->setDefault(true);
 
     RG = new TRadioGroup({QStringLiteral("посимсольно"), QStringLiteral("слово"),
@@ -54,9 +48,8 @@ TfPoisk::TfPoisk(QWidget* parent) : TForm(parent) {
     for (int i = 0, x = 10; i < RG->Count(); x += RG->Button(i)->width() + gap, ++i)
         RG->Button(i)->move(x, 20);
     RG->SetItemIndex(kByWord);
-    ButCancel = new TXiButton(QStringLiteral("Завершить"), XiPanel1);
-    ButCancel->setObjectName(QStringLiteral("ButCancel"));
-    ButCancel->setGeometry(288, 104, 98, 25);
+    ButCancel =
+        NewButton(XiPanel1, "ButCancel", QStringLiteral("Завершить"), QRect(288, 104, 98, 25));
 
     Label2 = new QLabel(QStringLiteral("чтобы найти продукт в общем списке -двойной щелчок мышкой"),
                         XiPanel1);
@@ -64,9 +57,7 @@ TfPoisk::TfPoisk(QWidget* parent) : TForm(parent) {
     Label2->setGeometry(10, 138, 376, 14);
     Label2->setFont(MsSansSerif8());
     Label2->hide();
-    LVProd = new TListView(XiPanel1);
-    LVProd->setObjectName(QStringLiteral("LVProd"));
-    LVProd->setGeometry(10, 156, 376, 176);
+    LVProd = Placed(new TListView(XiPanel1), "LVProd", QRect(10, 156, 376, 176));
     LVProd->SetColumns(
         {{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}, {QString(), 0}});
     LVProd->setFont(Verdana8(true));

@@ -78,8 +78,7 @@ TfSaveRacion::TfSaveRacion(QWidget* parent) : TForm(parent) {
     ButNo =
         Placed(new TXiButton(QStringLiteral("Нет"), XiPanel1), "ButNo", QRect(241, 224, 75, 25));
     ButNo->setFont(Verdana8(true));
-    PMSostav = new QMenu(this);
-    PMSostav->setObjectName(QStringLiteral("PMSostav"));
+    PMSostav = Named(new QMenu(this), "PMSostav");
 
     Connect(TVSaveRac, &QTreeWidget::itemClicked, this, [this] { TVSaveRacClick(); });
     Connect(TVSaveRac, &QTreeWidget::itemDoubleClicked, this, [this] { TVSaveRacDblClick(); });

@@ -1,5 +1,6 @@
 #include "reports/Unit1.h"
 
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/USeams.h"
@@ -13,20 +14,14 @@ TfHTML::TfHTML(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fHTML"));
     SetCaption(QStringLiteral("Код для вставки в HTML-страницы"));
     SetClientSize(521, 345);
-    XiPanel1 = new TXiPanel(this);
-    XiPanel1->setObjectName(QStringLiteral("XiPanel1"));
-    XiPanel1->setGeometry(0, 0, 521, 345);
-    RE = new QPlainTextEdit(XiPanel1);
-    RE->setObjectName(QStringLiteral("RE"));
-    RE->setGeometry(8, 8, 505, 289);
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 521, 345));
+    RE = Placed(new QPlainTextEdit(XiPanel1), "RE", QRect(8, 8, 505, 289));
     RE->setFont(MsSansSerif8());
     RE->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     RE->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     RE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ButDa = new TXiButton(QStringLiteral("Копировать"), XiPanel1);
-    ButDa->setObjectName(QStringLiteral("ButDa"));
-    ButDa->setGeometry(211, 309, 99, 25);
+    ButDa = NewButton(XiPanel1, "ButDa", QStringLiteral("Копировать"), QRect(211, 309, 99, 25));
     Connect(ButDa, &QPushButton::clicked, this, [this] { ButDaClick(); });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/UMessage.h"
 
+#include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/USkin.h"
@@ -12,19 +13,13 @@ TFMessage::TFMessage(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("FMessage"));
     SetCaption(QString());
     SetClientSize(289, 120);
-    XiPanel1 = new TXiPanel(this);
-    XiPanel1->setObjectName(QStringLiteral("XiPanel1"));
-    XiPanel1->setGeometry(0, 0, 289, 120);
-    labMesage = new QLabel(XiPanel1);
-    labMesage->setObjectName(QStringLiteral("labMesage"));
-    labMesage->setGeometry(48, 16, 193, 65);
+    XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 289, 120));
+    labMesage = Placed(new QLabel(XiPanel1), "labMesage", QRect(48, 16, 193, 65));
     labMesage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     labMesage->setWordWrap(true);
     labMesage->setFont(MsSansSerif8(true));
     labMesage->setAttribute(Qt::WA_TranslucentBackground);
-    ButOK = new TXiButton(QStringLiteral("ОК"), XiPanel1);
-    ButOK->setObjectName(QStringLiteral("ButOK"));
-    ButOK->setGeometry(107, 79, 75, 25);
+    ButOK = NewButton(XiPanel1, "ButOK", QStringLiteral("ОК"), QRect(107, 79, 75, 25));
     Connect(ButOK, &QPushButton::clicked, this, [this] { ButOK1Click(); });
 }
 
