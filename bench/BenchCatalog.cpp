@@ -19,41 +19,28 @@ constexpr int kSubgroupsPerGroup = 9;
 constexpr int kProducts = 100000;
 constexpr int kBigGroupProducts = 2000;
 
-// A store of its own; DM points at it only while a benchmark of this file runs.
-class TCatalogStore {
-public:
-    TCatalogStore() {
-        TDM* previous = DM;
-        FStore = std::make_unique<TBenchStore>();
-        FModule = DM;
-        Fill();
-        DM = previous;
-    }
-    TDM* Module() const { return FModule; }
-    int BigGroup() const { return FBigGroup; }
+// Groups with nine subgroups each; one group holds 2,000 products, the others share the rest.
+struct TCatalogStore {
+    TBenchStore store;
+    int bigGroup = 0;
 
-private:
-    void Fill() {
+    TCatalogStore() {
         std::vector<int> nodes;
         for (int g = 0; g < kGroups; ++g) {
-            const int group = FStore->AddGroup(QStringLiteral("Группа продуктов %1").arg(g), 0, g);
+            const int group = store.AddGroup(QStringLiteral("Группа продуктов %1").arg(g), 0, g);
             nodes.push_back(group);
             for (int s = 0; s < kSubgroupsPerGroup; ++s)
                 nodes.push_back(
-                    FStore->AddGroup(QStringLiteral("Подгруппа %1.%2").arg(g).arg(s), group, s));
+                    store.AddGroup(QStringLiteral("Подгруппа %1.%2").arg(g).arg(s), group, s));
         }
-        FBigGroup = nodes.front();
+        bigGroup = nodes.front();
         const QStringList names = TBenchStore::ProductNames(kProducts);
-        FStore->AddProducts(FBigGroup, names.mid(0, kBigGroupProducts));
+        store.AddProducts(bigGroup, names.mid(0, kBigGroupProducts));
         const int perNode = (kProducts - kBigGroupProducts) / int(nodes.size() - 1);
         for (std::size_t i = 1; i < nodes.size(); ++i)
-            FStore->AddProducts(nodes[i],
-                                names.mid(kBigGroupProducts + int(i - 1) * perNode, perNode));
+            store.AddProducts(nodes[i],
+                              names.mid(kBigGroupProducts + int(i - 1) * perNode, perNode));
     }
-
-    std::unique_ptr<TBenchStore> FStore;
-    TDM* FModule = nullptr;
-    int FBigGroup = 0;
 };
 
 TCatalogStore& Store() {
@@ -61,19 +48,8 @@ TCatalogStore& Store() {
     return store;
 }
 
-class TStoreScope {
-public:
-    TStoreScope() : FPrevious(DM) { DM = Store().Module(); }
-    TStoreScope(const TStoreScope&) = delete;
-    TStoreScope& operator=(const TStoreScope&) = delete;
-    ~TStoreScope() { DM = FPrevious; }
-
-private:
-    TDM* FPrevious;
-};
-
 void TreeLoad1000(benchmark::State& state) {
-    TStoreScope scope;
+    TUseStore scope(Store().store);
     QTreeWidget tree;
     const QIcon icon;
     for (auto _ : state) {
@@ -85,11 +61,11 @@ void TreeLoad1000(benchmark::State& state) {
 BENCHMARK(TreeLoad1000)->Unit(benchmark::kMillisecond);
 
 void ProductList2000(benchmark::State& state) {
-    TStoreScope scope;
+    TUseStore scope(Store().store);
     TListView list(nullptr);
     list.SetColumns({{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}});
     for (auto _ : state) {
-        FillProductList(&list, DM->SQLGrup, Store().BigGroup());
+        FillProductList(&list, DM->SQLGrup, Store().bigGroup);
         benchmark::DoNotOptimize(list.Count());
     }
     state.counters["items"] = list.Count();
@@ -99,7 +75,7 @@ BENCHMARK(ProductList2000)->Unit(benchmark::kMillisecond);
 // Typing the last character of the text into the quick search field: the run opens and its
 // first match is shown in the tree and the product list.
 void QuickSearchKeyPress(benchmark::State& state, const char* text) {
-    TStoreScope scope;
+    TUseStore scope(Store().store);
     QTreeWidget tree;
     TListView list(nullptr);
     list.SetColumns({{QStringLiteral("Название"), 300}, {QStringLiteral("Ккал"), 87}});

@@ -1,18 +1,13 @@
 #include "bench/BenchFixture.h"
 
 #include "platform/UProgramFolder.h"
+#include "store/UCatalogRows.h"
 #include "store/UStoreFile.h"
 
 TBenchStore::TBenchStore() {
     OverrideProgramFilePath(FDir.path() + QStringLiteral("/edomer"));
     CreateStoreFile(FDir.path() + QStringLiteral("/KKAL.mdb"));
     FModule = std::make_unique<TDM>();
-    DM = FModule.get();
-}
-
-TBenchStore::~TBenchStore() {
-    DM = nullptr;
-    FModule.reset();
     OverrideProgramFilePath(QString());
 }
 
@@ -44,30 +39,14 @@ QStringList TBenchStore::ProductNames(int count) {
 }
 
 void TBenchStore::AddProducts(int group, const QStringList& names) {
-    TTransaction transaction(DM->ADOTrans);
-    TQuery product(DM->ADOTrans, {});
-    product.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
-                                  "VALUES(:n,120.5,5.5,4.5,15.5,:g)"));
-    TQuery measure(DM->ADOTrans, {});
-    measure.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) "
-                                  "VALUES(last_insert_rowid(),\"100г\",100,120.5)"));
-    for (const QString& name : names) {
-        product.SetParam(QStringLiteral("n"), name);
-        product.SetParam(QStringLiteral("g"), group);
-        product.ExecSQL();
-        measure.ExecSQL();
-    }
+    TConnection& conn = FModule->ADOTrans;
+    TTransaction transaction(conn);
+    for (const QString& name : names)
+        InsertMeasure(conn, InsertProduct(conn, name, group, 120.5, 5.5, 4.5, 15.5),
+                      QStringLiteral("100г"), 100, 120.5);
     transaction.Commit();
 }
 
 int TBenchStore::AddGroup(const QString& name, int parent, int numTv) {
-    TQuery q(DM->ADOTrans, {});
-    q.SetSQL(QStringLiteral("INSERT INTO tab_grup(naim_grup,num_tv,id_parent) VALUES(:n,:t,:p)"));
-    q.SetParam(QStringLiteral("n"), name);
-    q.SetParam(QStringLiteral("t"), numTv);
-    q.SetParam(QStringLiteral("p"), parent);
-    q.ExecSQL();
-    q.SetSQL(QStringLiteral("SELECT last_insert_rowid()"));
-    q.Open();
-    return q.Fields(0).AsInteger();
+    return InsertGroup(FModule->ADOTrans, name, parent, numTv);
 }

@@ -2,54 +2,25 @@
 // through the store, over a catalog of 5,000 products.
 
 #include "bench/BenchFixture.h"
-#include "platform/UProgramFolder.h"
 #include "ration/URacionTable.h"
-#include "store/UStoreFile.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
 constexpr int kProducts = 5000;
 constexpr int kEntries = 200;
 
-// A store of its own; DM points at it only while a benchmark of this file runs.
-class TRationStore {
-public:
-    TRationStore() {
-        OverrideProgramFilePath(FDir.path() + QStringLiteral("/edomer"));
-        CreateStoreFile(FDir.path() + QStringLiteral("/KKAL.mdb"));
-        FModule = std::make_unique<TDM>();
-        OverrideProgramFilePath(QString());
-        TDM* previous = DM;
-        DM = FModule.get();
-        Fill();
-        DM = previous;
-    }
-    TDM* Module() const { return FModule.get(); }
-
-private:
-    static void Fill() {
-        TTransaction transaction(DM->ADOTrans);
-        TQuery product(DM->ADOTrans, {});
-        product.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
-                                      "VALUES(:n,120.5,5.5,4.5,15.5,1)"));
-        TQuery measure(DM->ADOTrans, {});
-        measure.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) "
-                                      "VALUES(last_insert_rowid(),\"стакан\",200,241)"));
-        for (const QString& name : TBenchStore::ProductNames(kProducts)) {
-            product.SetParam(QStringLiteral("n"), name);
-            product.ExecSQL();
-            measure.ExecSQL();
-        }
-        transaction.Commit();
-    }
-
-    QTemporaryDir FDir;
-    std::unique_ptr<TDM> FModule;
-};
+// Products with one measure each, so that a product's measure has the product's key.
+const TBenchStore& Store() {
+    static TBenchStore store;
+    static const bool filled = [] {
+        store.AddProducts(1, TBenchStore::ProductNames(kProducts));
+        return true;
+    }();
+    (void)filled;
+    return store;
+}
 
 // Twenty meals of ten entries, every other one in portions of the product's measure.
 TArraySave Ration() {
@@ -64,16 +35,13 @@ TArraySave Ration() {
 }
 
 void RationTableRebuild200(benchmark::State& state) {
-    static TRationStore store;
-    TDM* previous = DM;
-    DM = store.Module();
+    TUseStore scope(Store());
     const TArraySave ration = Ration();
     TStoreRacLookups lookups;
     for (auto _ : state) {
         TRacTable table = BuildRacTable(ration, {true, true}, lookups);
         benchmark::DoNotOptimize(table.rows.data());
     }
-    DM = previous;
 }
 BENCHMARK(RationTableRebuild200)->Unit(benchmark::kMillisecond);
 

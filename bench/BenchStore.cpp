@@ -10,7 +10,7 @@ namespace {
 constexpr int kProducts = 100000;
 constexpr int kBigGroup = 7;
 
-TBenchStore& Store() {
+const TBenchStore& Store() {
     static TBenchStore store;
     static const bool filled = [] {
         const QStringList names = TBenchStore::ProductNames(kProducts);
@@ -24,7 +24,7 @@ TBenchStore& Store() {
 }
 
 void SearchKeyPress(benchmark::State& state) {
-    Store();
+    TUseStore scope(Store());
     for (auto _ : state) {
         DM->SQL1.SetSQL(QStringLiteral(
             "SELECT tab_prod.id_prod,tab_prod.id_grup,tab_prod.naim_prod,tab_grup.num_tv,"
@@ -38,7 +38,7 @@ void SearchKeyPress(benchmark::State& state) {
 BENCHMARK(SearchKeyPress)->Unit(benchmark::kMillisecond);
 
 void RationLookups500(benchmark::State& state) {
-    Store();
+    TUseStore scope(Store());
     for (auto _ : state) {
         for (int i = 1; i <= 500; ++i) {
             DM->SQL1.SetSQL(
@@ -52,7 +52,7 @@ void RationLookups500(benchmark::State& state) {
 BENCHMARK(RationLookups500)->Unit(benchmark::kMillisecond);
 
 void GroupList2000(benchmark::State& state) {
-    Store();
+    TUseStore scope(Store());
     for (auto _ : state) {
         DM->SQLGrup.SetSQL(QStringLiteral("SELECT id_prod, naim_prod, kkal FROM tab_prod WHERE "
                                           "id_grup=%1 ORDER BY naim_prod")

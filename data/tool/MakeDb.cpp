@@ -6,8 +6,8 @@
 // measure "100г" first, then its household measures with energy = grams × kkal / 100.
 
 #include "app/UErrors.h"
+#include "store/UCatalogRows.h"
 #include "store/UConnection.h"
-#include "store/UQuery.h"
 #include "store/UStoreFile.h"
 
 #include <QCoreApplication>
@@ -31,59 +31,20 @@ double Number(const QString& text, int line) {
     return value;
 }
 
-class TCatalogWriter {
+// Groups and subgroups are made on first mention and numbered in that order among siblings.
+class TGroupNumbering {
 public:
-    explicit TCatalogWriter(TConnection& conn) : FConn(conn), FQuery(conn, {}) {}
+    explicit TGroupNumbering(TConnection& conn) : FConn(conn) {}
 
     int Group(const QString& name, int parent) {
         const QString key = QString::number(parent) + QLatin1Char('/') + name;
-        if (FGroups.contains(key))
-            return FGroups.value(key);
-        int& count = FChildren[parent];
-        FQuery.SetSQL(QStringLiteral(
-            "INSERT INTO tab_grup(naim_grup,num_tv,id_parent) VALUES(:naim,:num,:parent)"));
-        FQuery.SetParam(QStringLiteral("naim"), name);
-        FQuery.SetParam(QStringLiteral("num"), count++);
-        FQuery.SetParam(QStringLiteral("parent"), parent);
-        FQuery.ExecSQL();
-        const int id = LastId();
-        FGroups.insert(key, id);
-        return id;
-    }
-
-    int Product(const QString& name, int group, double kkal, double bel, double zir, double ugl) {
-        FQuery.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
-                                     "VALUES(:naim,:kkal,:bel,:zir,:ugl,:grup)"));
-        FQuery.SetParam(QStringLiteral("naim"), name);
-        FQuery.SetParam(QStringLiteral("kkal"), kkal);
-        FQuery.SetParam(QStringLiteral("bel"), bel);
-        FQuery.SetParam(QStringLiteral("zir"), zir);
-        FQuery.SetParam(QStringLiteral("ugl"), ugl);
-        FQuery.SetParam(QStringLiteral("grup"), group);
-        FQuery.ExecSQL();
-        return LastId();
-    }
-
-    void Measure(int product, const QString& name, int grams, double kkal) {
-        FQuery.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) "
-                                     "VALUES(:prod,:naim,:g,:kkal)"));
-        FQuery.SetParam(QStringLiteral("prod"), product);
-        FQuery.SetParam(QStringLiteral("naim"), name);
-        FQuery.SetParam(QStringLiteral("g"), grams);
-        FQuery.SetParam(QStringLiteral("kkal"), kkal);
-        FQuery.ExecSQL();
+        if (!FGroups.contains(key))
+            FGroups.insert(key, InsertGroup(FConn, name, parent, FChildren[parent]++));
+        return FGroups.value(key);
     }
 
 private:
-    int LastId() {
-        TQuery key(FConn, {});
-        key.SetSQL(QStringLiteral("SELECT last_insert_rowid()"));
-        key.Open();
-        return key.Fields(0).AsInteger();
-    }
-
     TConnection& FConn;
-    TQuery FQuery;
     QMap<QString, int> FGroups;
     QMap<int, int> FChildren;
 };
@@ -94,7 +55,7 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn) {
         throw TCatalogError{QStringLiteral("cannot read %1").arg(catalogPath)};
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
-    TCatalogWriter writer(conn);
+    TGroupNumbering groups(conn);
     int lineNo = 0;
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -105,19 +66,19 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn) {
         const QStringList f = line.split(QLatin1Char(';'));
         if (f.size() != 9)
             throw TCatalogError{QStringLiteral("line %1: 9 fields expected").arg(lineNo)};
-        const int group = writer.Group(f[0].trimmed(), 0);
-        const int owner = f[1].trimmed().isEmpty() ? group : writer.Group(f[1].trimmed(), group);
+        const int group = groups.Group(f[0].trimmed(), 0);
+        const int owner = f[1].trimmed().isEmpty() ? group : groups.Group(f[1].trimmed(), group);
         const double kkal = Number(f[4], lineNo);
-        const int product = writer.Product(f[2].trimmed(), owner, kkal, Number(f[5], lineNo),
-                                           Number(f[6], lineNo), Number(f[7], lineNo));
-        writer.Measure(product, QStringLiteral("100г"), 100, kkal);
+        const int product = InsertProduct(conn, f[2].trimmed(), owner, kkal, Number(f[5], lineNo),
+                                          Number(f[6], lineNo), Number(f[7], lineNo));
+        InsertMeasure(conn, product, QStringLiteral("100г"), 100, kkal);
         const QStringList measures = f[8].split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (const QString& m : measures) {
             const int eq = int(m.lastIndexOf(QLatin1Char('=')));
             if (eq <= 0)
                 throw TCatalogError{QStringLiteral("line %1: measure «%2»").arg(lineNo).arg(m)};
             const int grams = int(Number(m.mid(eq + 1), lineNo));
-            writer.Measure(product, m.left(eq).trimmed(), grams, grams * kkal / 100);
+            InsertMeasure(conn, product, m.left(eq).trimmed(), grams, grams * kkal / 100);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "app/UStartup.h"
 #include "platform/UProgramFolder.h"
 #include "ration/URacion.h"
+#include "store/UCatalogRows.h"
 #include "store/UDM.h"
 #include "store/UStoreFile.h"
 
@@ -62,44 +63,14 @@ int CountSql(const QString& sql) {
     return ScalarSql(sql).toInt();
 }
 
-namespace {
-int LastId() {
-    return ScalarSql(QStringLiteral("SELECT last_insert_rowid()")).toInt();
-}
-} // namespace
-
 int AddGroup(const QString& name, int parent, int numTv) {
-    TQuery q(DM->ADOTrans, {});
-    q.SetSQL(QStringLiteral("INSERT INTO tab_grup(naim_grup,num_tv,id_parent) VALUES(:n,:t,:p)"));
-    q.SetParam(QStringLiteral("n"), name);
-    q.SetParam(QStringLiteral("t"), numTv);
-    q.SetParam(QStringLiteral("p"), parent);
-    q.ExecSQL();
-    return LastId();
+    return InsertGroup(DM->ADOTrans, name, parent, numTv);
 }
 
 int AddProduct(const QString& name, int group, double kkal, double bel, double zir, double ugl) {
-    TQuery q(DM->ADOTrans, {});
-    q.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
-                            "VALUES(:n,:k,:b,:z,:u,:g)"));
-    q.SetParam(QStringLiteral("n"), name);
-    q.SetParam(QStringLiteral("k"), kkal);
-    q.SetParam(QStringLiteral("b"), bel);
-    q.SetParam(QStringLiteral("z"), zir);
-    q.SetParam(QStringLiteral("u"), ugl);
-    q.SetParam(QStringLiteral("g"), group);
-    q.ExecSQL();
-    return LastId();
+    return InsertProduct(DM->ADOTrans, name, group, kkal, bel, zir, ugl);
 }
 
 int AddMeasure(int product, const QString& name, int grams, double kkal) {
-    TQuery q(DM->ADOTrans, {});
-    q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) "
-                            "VALUES(:p,:n,:g,:k)"));
-    q.SetParam(QStringLiteral("p"), product);
-    q.SetParam(QStringLiteral("n"), name);
-    q.SetParam(QStringLiteral("g"), grams);
-    q.SetParam(QStringLiteral("k"), kkal);
-    q.ExecSQL();
-    return LastId();
+    return InsertMeasure(DM->ADOTrans, product, name, grams, kkal);
 }

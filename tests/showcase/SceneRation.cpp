@@ -7,6 +7,7 @@
 #include "ration/URacionStore.h"
 #include "ration/USaveRacion.h"
 #include "ration/UVvod.h"
+#include "store/UCatalogRows.h"
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
 #include "ui/UListView.h"
@@ -18,37 +19,12 @@
 
 namespace {
 
-int InsertProduct(const QString& name, double kkal, double bel, double zir, double ugl) {
+// A product of the first group, as a user would have added it.
+int AddDish(const QString& name, double kkal, double bel, double zir, double ugl) {
     TQuery& q = DM->SQL1;
     q.SetSQL(QStringLiteral("SELECT min(id_grup) FROM tab_grup"));
     q.Open();
-    const int group = q.Fields(0).AsInteger();
-    q.SetSQL(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,bel,zir,ugl,id_grup) "
-                            "VALUES(:nazv,:kkal,:bel,:zir,:ugl,:id_rac)"));
-    q.SetParam(QStringLiteral("nazv"), name);
-    q.SetParam(QStringLiteral("kkal"), kkal);
-    q.SetParam(QStringLiteral("bel"), bel);
-    q.SetParam(QStringLiteral("zir"), zir);
-    q.SetParam(QStringLiteral("ugl"), ugl);
-    q.SetParam(QStringLiteral("id_rac"), group);
-    q.ExecSQL();
-    q.SetSQL(QStringLiteral("SELECT max(id_prod) FROM tab_prod"));
-    q.Open();
-    return q.Fields(0).AsInteger();
-}
-
-int InsertMeasure(int product, const QString& name, int grams, double kkal) {
-    TQuery& q = DM->SQLGrup;
-    q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod,naim_mera,g_mera,kkal_mera) "
-                            "VALUES(:id_prod,:naim_mera,:g,:kkal_mera)"));
-    q.SetParam(QStringLiteral("id_prod"), product);
-    q.SetParam(QStringLiteral("naim_mera"), name);
-    q.SetParam(QStringLiteral("g"), grams);
-    q.SetParam(QStringLiteral("kkal_mera"), kkal);
-    q.ExecSQL();
-    q.SetSQL(QStringLiteral("SELECT max(id_mif) FROM tab_mera"));
-    q.Open();
-    return q.Fields(0).AsInteger();
+    return InsertProduct(DM->ADOTrans, name, q.Fields(0).AsInteger(), kkal, bel, zir, ugl);
 }
 
 TDateTime At(int hours, int minutes) {
@@ -56,10 +32,10 @@ TDateTime At(int hours, int minutes) {
 }
 
 void ShowRation() {
-    const int a = InsertProduct(QStringLiteral("Каша овсяная на молоке"), 75, 2.5, 1.5, 12.5);
-    const int b = InsertProduct(QStringLiteral("Блины"), 60, 3, 2.5, 5);
-    const int m = InsertMeasure(b, QStringLiteral("блин большой"), 200, 120);
-    const int c = InsertProduct(QStringLiteral("Куриная грудка отварная"), 100, 20, 2, 0);
+    const int a = AddDish(QStringLiteral("Каша овсяная на молоке"), 75, 2.5, 1.5, 12.5);
+    const int b = AddDish(QStringLiteral("Блины"), 60, 3, 2.5, 5);
+    const int m = InsertMeasure(DM->ADOTrans, b, QStringLiteral("блин большой"), 200, 120);
+    const int c = AddDish(QStringLiteral("Куриная грудка отварная"), 100, 20, 2, 0);
     ArraySave = {{At(8, 0), a, true, 200, 0, 0, 150, 5, 3, 25},
                  {At(8, 0), b, false, 400, m, 2, 240, 12, 10, 20},
                  {At(13, 30), c, true, 100, 0, 0, 100, 20, 2, 0}};
