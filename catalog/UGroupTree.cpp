@@ -156,11 +156,3 @@ void StorePosition(TQuery& q, int position, int idGrup) {
 void StoreNodePosition(const QTreeWidgetItem* node, TQuery& q) {
     StorePosition(q, NodePosition(node), NodeId(node));
 }
-
-TPaintingSuspended::TPaintingSuspended(QWidget* view) : FView(view) {
-    FView->setUpdatesEnabled(false);
-}
-
-TPaintingSuspended::~TPaintingSuspended() {
-    FView->setUpdatesEnabled(true);
-}

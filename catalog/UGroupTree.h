@@ -7,7 +7,6 @@
 #include <vector>
 
 class QIcon;
-class QWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TQuery;
@@ -39,15 +38,3 @@ void ReloadChildNodes(QTreeWidgetItem* node, TQuery& q, const QIcon& icon);
 void StorePosition(TQuery& q, int position, int idGrup);
 // Writes the node's position as the num_tv of its row.
 void StoreNodePosition(const QTreeWidgetItem* node, TQuery& q);
-
-// Suspends a view's painting for the lifetime of the object.
-class TPaintingSuspended {
-public:
-    explicit TPaintingSuspended(QWidget* view);
-    TPaintingSuspended(const TPaintingSuspended&) = delete;
-    TPaintingSuspended& operator=(const TPaintingSuspended&) = delete;
-    ~TPaintingSuspended();
-
-private:
-    QWidget* FView;
-};

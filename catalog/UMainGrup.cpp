@@ -6,6 +6,7 @@
 #include "store/UDM.h"
 #include "ui/UErrorBox.h"
 #include "ui/UEvents.h"
+#include "ui/UPaintingSuspended.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>

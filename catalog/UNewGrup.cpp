@@ -8,6 +8,7 @@
 #include "ui/UFonts.h"
 #include "ui/UKeys.h"
 #include "ui/UMessage.h"
+#include "ui/UPaintingSuspended.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>

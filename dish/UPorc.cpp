@@ -10,6 +10,7 @@
 #include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UMessage.h"
+#include "ui/UPaintingSuspended.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>
@@ -133,8 +134,7 @@ void TfPorc::ButOKClick() {
 
 void TfPorc::SelectGroupInTree(int idGrup) {
     QTreeWidget* tree = fMain->TVGrup;
-    tree->setUpdatesEnabled(false);
+    TPaintingSuspended suspended(tree);
     if (QTreeWidgetItem* node = FindNodeById(tree, idGrup))
         SelectNode(tree, node);
-    tree->setUpdatesEnabled(true);
 }

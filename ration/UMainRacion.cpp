@@ -7,26 +7,13 @@
 #include "ui/UErrorBox.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
+#include "ui/UPaintingSuspended.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-
-// Suspends the painting of a widget for the lifetime of the object.
-class TPaintingSuspended {
-public:
-    explicit TPaintingSuspended(QWidget* widget) : FWidget(widget) {
-        FWidget->setUpdatesEnabled(false);
-    }
-    TPaintingSuspended(const TPaintingSuspended&) = delete;
-    TPaintingSuspended& operator=(const TPaintingSuspended&) = delete;
-    ~TPaintingSuspended() { FWidget->setUpdatesEnabled(true); }
-
-private:
-    QWidget* FWidget;
-};
 
 void AddRow(TListView* list, const TRacRow& row) {
     list->AddItem(row.caption, row.sub, row.data);
