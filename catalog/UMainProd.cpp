@@ -45,7 +45,7 @@ void TfMain::LVProdKeyDown(int& key) {
 }
 
 void TfMain::LVProdKeyPress(QChar& key) {
-    if (key == QLatin1Char('\r') && LVProd->Selected())
+    if (IsEnterChar(key) && LVProd->Selected())
         ButvRacClick();
 }
 

@@ -124,7 +124,7 @@ void TfNewGrup::ButCancel1Click() {
 }
 
 void TfNewGrup::EdNewGrupKeyDown(int& key) {
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (!IsEnterKey(key))
         return;
     key = 0;
     ButOK1Click();

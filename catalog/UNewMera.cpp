@@ -68,9 +68,7 @@ void TfNewMera::CreateControls() {
     ButCancel = NewButton(Panel, "ButCancel", QStringLiteral("Отмена"), QRect(116, 110, 100, 25));
     Panel->hide();
     // The browsing part shows the skin's colour as the editing panel does.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Panel->Color());
-    setPalette(palette);
+    FillWithColour(this, Panel->Color());
 }
 
 void TfNewMera::ConnectHandlers() {
@@ -125,10 +123,6 @@ void TfNewMera::ClosePanel() {
     LVNewMera->setEnabled(true);
     SetClientHeight(kBrowsingHeight);
     Panel->hide();
-    // The browsing part shows the skin's colour as the editing panel does.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Panel->Color());
-    setPalette(palette);
 }
 
 void TfNewMera::ButNew1Click() {

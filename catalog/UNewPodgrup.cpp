@@ -101,7 +101,7 @@ void TfNewPodgrup::ButOK1Click() {
 }
 
 void TfNewPodgrup::EdPodgrupKeyDown(int& key) {
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (!IsEnterKey(key))
         return;
     key = 0;
     ButOK1Click();

@@ -41,10 +41,6 @@ TDBEdit* BoundEdit(QWidget* parent, const char* name, const char* field, TFieldT
     return edit;
 }
 
-bool IsEnter(QChar key) {
-    return key == QLatin1Char('\r') || key == QLatin1Char('\n');
-}
-
 } // namespace
 
 TfNewProd::TfNewProd(QWidget* parent) : TForm(parent) {
@@ -153,14 +149,14 @@ void TfNewProd::Label5Click() {
 }
 
 void TfNewProd::DBEdNaimKeyPress(QChar& key) {
-    if (IsEnter(key)) {
+    if (IsEnterChar(key)) {
         DBEdKKal->setFocus();
         key = QChar();
     }
 }
 
 void TfNewProd::NumberKeyPress(TDBEdit* edit, QChar& key, QWidget* next) {
-    if (IsEnter(key)) {
+    if (IsEnterChar(key)) {
         if (next)
             next->setFocus();
         key = QChar();
@@ -186,7 +182,7 @@ void TfNewProd::DBEdUKeyPress(QChar& key) {
 }
 
 void TfNewProd::DBEdUKeyDown(int& key) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (IsEnterKey(key)) {
         ButOK->setFocus();
         key = 0;
     }

@@ -25,16 +25,17 @@ constexpr int kBannerHeight = 64;
 const QColor kBackground(255, 251, 240);
 const QString kSubfolder = QStringLiteral("Едомер/");
 
+// One paragraph a line; the memo wraps them to its width.
 const QStringList kAgreement = {
-    QStringLiteral("Программа «Едомер» предоставляется «как есть», без каких-либо гарантий."),
-    QStringLiteral("Вы пользуетесь ею на свой страх и риск."),
+    QStringLiteral("Программа «Едомер» предоставляется «как есть», без каких-либо гарантий. "
+                   "Вы пользуетесь ею на свой страх и риск."),
     QString(),
-    QStringLiteral("Калорийность, белки, жиры и углеводы в каталоге продуктов — справочные"),
-    QStringLiteral("значения: в настоящих продуктах они могут заметно отличаться."),
-    QStringLiteral("Программа не заменяет совета врача или диетолога."),
+    QStringLiteral("Калорийность, белки, жиры и углеводы в каталоге продуктов — справочные "
+                   "значения: в настоящих продуктах они могут заметно отличаться. Программа не "
+                   "заменяет совета врача или диетолога."),
     QString(),
-    QStringLiteral("Каталог, сохранённые рационы и настройки хранятся только на этом"),
-    QStringLiteral("компьютере, в папке программы, и никуда не передаются."),
+    QStringLiteral("Каталог, сохранённые рационы и настройки хранятся только на этом компьютере, "
+                   "в папке программы, и никуда не передаются."),
 };
 
 // A page below the banner, filled with the window's colour so that it covers the page before.
@@ -59,9 +60,7 @@ TfSetup::TfSetup(QWidget* parent) : TForm(parent) {
     SetCaption(QStringLiteral("Установка программы   Едомер"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     SetClientSize(kWidth, kHeight);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    FillWithColour(this, kBackground);
     CreateBanner();
     CreateAgreementPage();
     CreateFolderPage();

@@ -39,17 +39,6 @@ TXiButton* BoldButton(QWidget* parent, const char* name, const QString& caption,
     return button;
 }
 
-void Fill(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 // The product's values per 100 g, if its row still exists.
 bool ReadProduct(int idProd, TProductValues& values) {
     TQuery& q = DM->SQL1;
@@ -88,7 +77,7 @@ TfVvod::TfVvod(QWidget* parent) : TForm(parent) {
     XiPanel1 = Placed(new TXiPanel(this), "XiPanel1", QRect(0, 0, 544, 268));
     Panel1 = Placed(new QFrame(XiPanel1), "Panel1", QRect(0, 0, 544, 56));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Fill(Panel1, QColor(245, 223, 156));
+    FillWithColour(Panel1, QColor(245, 223, 156));
     Label1 = NewLabel(Panel1, "Label1", QStringLiteral("Время приема "), QPoint(16, 21));
     DTP = Placed(new QTimeEdit(Panel1), "DTP", QRect(102, 18, 105, 21));
     DTP->setDisplayFormat(QStringLiteral("HH:mm"));
@@ -104,7 +93,7 @@ TfVvod::TfVvod(QWidget* parent) : TForm(parent) {
         new TRadioGroup({QStringLiteral("граммы"), QStringLiteral("порция")}, {24, 57}, XiPanel1),
         "RG", QRect(16, 112, 505, 89));
     RG->setToolTip(QStringLiteral("можно выбрать или граммы, или порцию для занесения в рацион"));
-    Fill(RG, QColor(253, 242, 198));
+    FillWithColour(RG, QColor(253, 242, 198));
     EdGramm =
         Placed(new QLineEdit(QStringLiteral("100"), XiPanel1), "EdGramm", QRect(352, 136, 97, 19));
     CBMera = Placed(new QComboBox(XiPanel1), "CBMera", QRect(88, 168, 257, 21));
@@ -193,7 +182,7 @@ void TfVvod::ButNowClick() {
 }
 
 void TfVvod::DTPKeyDown(int& key) {
-    if (!IsEnter(key))
+    if (!IsEnterKey(key))
         return;
     key = 0;
     QLineEdit* next = EdGramm->isEnabled() ? EdGramm : EDMera;
@@ -202,7 +191,7 @@ void TfVvod::DTPKeyDown(int& key) {
 }
 
 void TfVvod::EdGrammKeyDown(int& key) {
-    if (!IsEnter(key))
+    if (!IsEnterKey(key))
         return;
     key = 0;
     ButDaClick();

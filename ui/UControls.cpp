@@ -22,3 +22,10 @@ TXiButton* NewButton(QWidget* parent, const char* name, const QString& caption,
     button->setToolTip(hint);
     return button;
 }
+
+void FillWithColour(QWidget* control, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}

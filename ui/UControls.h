@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QColor;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -26,3 +27,5 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const Q
 QLineEdit* NewEdit(QWidget* parent, const char* name, const QRect& geometry);
 TXiButton* NewButton(QWidget* parent, const char* name, const QString& caption,
                      const QRect& geometry, const QString& hint = QString());
+// The control's background in the colour, filled behind its children.
+void FillWithColour(QWidget* control, const QColor& colour);

@@ -21,5 +21,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// Enter, from the main keyboard or the keypad, as a key code and as a typed character.
+inline bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+inline bool IsEnterChar(QChar ch) {
+    return ch == QLatin1Char('\r') || ch == QLatin1Char('\n');
+}
+
 // The handlers of a control, made on first use and owned by the control.
 TKeyHandlers* KeysOf(QWidget* control);
