@@ -1,6 +1,6 @@
 #include "app/UMain.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMy.h"
 #include "catalog/UNewProd.h"
 #include "platform/UProgramFolder.h"

@@ -1,6 +1,6 @@
 #include "catalog/UNewMera.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"

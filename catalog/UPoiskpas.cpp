@@ -1,6 +1,6 @@
 #include "catalog/UPoiskpas.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UProductSearch.h"
 #include "store/UDM.h"

@@ -1,7 +1,7 @@
 #include "catalog/UProdRules.h"
 
-#include "app/UErrors.h"
-#include "app/UFormat.h"
+#include "base/UErrors.h"
+#include "base/UFormat.h"
 
 QString MeasureKcalText(int grams, double kkalPer100) {
     return FormatOneDecimal(grams * kkalPer100 / 100);

@@ -1,6 +1,6 @@
 #include "catalog/UProductList.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "store/UQuery.h"
 #include "ui/UListView.h"
 

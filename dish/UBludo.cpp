@@ -1,6 +1,6 @@
 #include "dish/UBludo.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UNewProd.h"
 #include "dish/UPorc.h"

@@ -1,6 +1,6 @@
 #include "dish/UPorc.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "catalog/UGroupTree.h"
 #include "store/UDM.h"

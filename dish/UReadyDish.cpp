@@ -1,6 +1,6 @@
 #include "dish/UReadyDish.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "ration/URacionTable.h"
 #include "store/UConnection.h"
 #include "store/UQuery.h"

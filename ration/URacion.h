@@ -1,7 +1,7 @@
 #pragma once
 // The current ration: the entries of the day in ascending time.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 
 #include <vector>
 

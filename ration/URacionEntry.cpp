@@ -1,7 +1,7 @@
 #include "ration/URacionEntry.h"
 
-#include "app/UErrors.h"
-#include "app/UFormat.h"
+#include "base/UErrors.h"
+#include "base/UFormat.h"
 
 #include <algorithm>
 #include <climits>

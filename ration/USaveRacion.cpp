@@ -1,6 +1,6 @@
 #include "ration/USaveRacion.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "ration/URacion.h"
 #include "ration/URacionStore.h"

@@ -1,7 +1,7 @@
 #include "ration/UVvod.h"
 
-#include "app/UErrors.h"
-#include "app/UFormat.h"
+#include "base/UErrors.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "ration/URacionEntry.h"
 #include "store/UDM.h"

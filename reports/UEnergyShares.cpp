@@ -1,6 +1,6 @@
 #include "reports/UEnergyShares.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 
 std::array<QString, 3> EnergyShareTexts(const TRacRow& sums) {
     const double bel = StrToFloat(sums.sub.value(4));

@@ -1,6 +1,6 @@
 #include "reports/URationWorkbook.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "reports/UEnergyShares.h"
 #include "ui/UMessage.h"
 #include "ui/USeams.h"

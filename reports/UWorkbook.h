@@ -3,7 +3,7 @@
 // it through A1 addresses ("F12", "B12:I12") and written once as an .xlsx file at the save.
 // Edge indexes, colour indexes and patterns are the spreadsheet's classic numbers.
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 
 #include <QString>
 #include <map>

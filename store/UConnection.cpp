@@ -1,6 +1,6 @@
 #include "store/UConnection.h"
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "store/UCollation.h"
 #include "store/USqliteApi.h"
 

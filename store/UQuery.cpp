@@ -1,6 +1,6 @@
 #include "store/UQuery.h"
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "store/UConnection.h"
 #include "store/USqliteApi.h"
 

@@ -2,7 +2,7 @@
 // A shared query object of the data module: set the statement text, bind named parameters,
 // execute or open, then read the rows by column position.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "store/UDialect.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "store/UTableProd.h"
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "store/UQuery.h"
 
 const std::array<const char*, TTableProd::kFieldCount> TTableProd::kFieldNames = {

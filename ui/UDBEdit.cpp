@@ -1,6 +1,6 @@
 #include "ui/UDBEdit.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "store/UTableProd.h"
 #include "ui/UErrorBox.h"
 #include "ui/UEvents.h"

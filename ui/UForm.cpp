@@ -1,6 +1,6 @@
 #include "ui/UForm.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "ui/UErrorBox.h"
 #include "ui/USeams.h"
 

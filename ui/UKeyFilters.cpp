@@ -1,6 +1,6 @@
 #include "ui/UKeyFilters.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // Groups and subgroups are numbered in the order they first appear. Every product gets the
 // measure "100г" first, then its household measures with energy = grams × kkal / 100.
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "store/UCatalogRows.h"
 #include "store/UConnection.h"
 #include "store/UStoreFile.h"

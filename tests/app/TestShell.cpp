@@ -1,7 +1,7 @@
 // Start-up, the main window's frame, the settings file, the message and question boxes and
 // the application's error box.
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "app/UMain.h"
 #include "app/UMy.h"
 #include "app/UStartup.h"

@@ -2,7 +2,7 @@
 // What the product, measures and ready-dish tests share: a product's measures as stored, and
 // retyping a field as the user does.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "store/UDM.h"
 #include "tests/common/TestKeys.h"
 

@@ -1,6 +1,6 @@
 #include "tests/data/StarterSources.h"
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 
 #include <QFile>
 #include <QLocale>

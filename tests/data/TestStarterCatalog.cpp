@@ -2,7 +2,7 @@
 // product opens with, unique names, energies that agree with Б, Ж, У, and every value traced
 // to the USDA lines committed under data/usda/.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "store/UDM.h"
 #include "tests/common/TestApp.h"
 #include "tests/common/TestRegistry.h"

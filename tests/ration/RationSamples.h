@@ -1,7 +1,7 @@
 #pragma once
 // Ration entries for the ration tests: the worked example of the ration table and builders.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "ration/URacion.h"
 
 #include <QTime>

@@ -1,6 +1,6 @@
 // Making entries from amounts, and putting the last entry in its place in the ration.
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "ration/URacionEntry.h"
 #include "tests/common/TestRegistry.h"
 #include "tests/ration/RationSamples.h"

@@ -1,6 +1,6 @@
 // The forum code of the ration, character for character, and its window.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "reports/UForumCode.h"
 #include "reports/Unit1.h"

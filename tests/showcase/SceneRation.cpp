@@ -1,7 +1,7 @@
 // The ration: the main window with a ration of two meals, the entry dialog in both modes, the
 // saved-rations dialog in its save and load placements with the composition preview.
 
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 #include "app/UMain.h"
 #include "ration/URacion.h"
 #include "ration/URacionStore.h"

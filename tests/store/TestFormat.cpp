@@ -1,7 +1,7 @@
 // The number, time and centring rules under a comma locale and a point locale.
 
-#include "app/UErrors.h"
-#include "app/UFormat.h"
+#include "base/UErrors.h"
+#include "base/UFormat.h"
 #include "tests/common/TestApp.h"
 #include "tests/common/TestRegistry.h"
 #include "ui/UKeyFilters.h"

@@ -1,7 +1,7 @@
 // The store: Russian text comparison, the statement dialect, parameters, keys, transactions,
 // opening errors and the product table object.
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 #include "platform/UProgramFolder.h"
 #include "store/UCollation.h"
 #include "store/UDM.h"

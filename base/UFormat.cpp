@@ -1,6 +1,6 @@
-#include "app/UFormat.h"
+#include "base/UFormat.h"
 
-#include "app/UErrors.h"
+#include "base/UErrors.h"
 
 #include <QDateTime>
 #include <QLocale>
