@@ -245,18 +245,24 @@ private slots:
         QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_mera")), 2);
 
         // A top-level group at position 1: its subgroups, products and measures go, and every
-        // larger num_tv, subgroups' included, goes down by one.
+        // larger num_tv, subgroups' included, goes down by one; a subgroup at the same position
+        // keeps it.
         ExecSql(QStringLiteral("UPDATE tab_grup SET num_tv=5 WHERE id_grup=%1").arg(c.kefir));
+        const int yogurt = AddGroup(QStringLiteral("Йогурты"), c.milk, 1);
+        AddMeasure(AddProduct(QStringLiteral("Йогурт"), yogurt, 60), QStringLiteral("100г"), 100,
+                   60);
         SelectNode(fMain->TVGrup, Node(QStringLiteral("Хлеб")));
         app.Seams.AnswerQuestion(mrYes);
         fMain->ButDelGrup->click();
         QCOMPARE(GroupRows(),
                  (QStringList{QStringLiteral("Молочные 0"), QStringLiteral("Кефир 4 Молочные"),
-                              QStringLiteral("Овощи 1"), QStringLiteral("Соки 2")}));
-        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_prod")), 1);
-        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_mera")), 1);
+                              QStringLiteral("Овощи 1"), QStringLiteral("Соки 2"),
+                              QStringLiteral("Йогурты 1 Молочные")}));
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_prod")), 2);
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_mera")), 2);
         QCOMPARE(SelectedGroup(), QStringLiteral("Молочные"));
 
+        // A top-level group takes the products and measures of its subgroups with it.
         SelectNode(fMain->TVGrup, Node(QStringLiteral("Молочные")));
         app.Seams.AnswerQuestion(mrYes);
         fMain->ButDelGrup->click();

@@ -69,6 +69,11 @@ private slots:
             QCOMPARE(d->EdKkal->text(), QStringLiteral("15,6"));
             Retype(d->EdKkal, QStringLiteral("26.04,"));
             QCOMPARE(d->EdKkal->text(), QStringLiteral("26,0"));
+            // Grams are rounded, not cut: 15 kcal are 28.8 g.
+            Retype(d->EdKkal, QStringLiteral("15"));
+            d->EdMera->setFocus();
+            QCOMPARE(d->EdGramm->text(), QStringLiteral("29"));
+            d->EdKkal->setFocus();
             Retype(d->EdKkal, QStringLiteral("26"));
             d->EdMera->setFocus();
             QCOMPARE(d->EdGramm->text(), QStringLiteral("50"));
@@ -97,18 +102,19 @@ private slots:
         ShowMeasures(app, carrot.id, 0, [&](TfNewMera* d) {
             d->ButNew->click();
             TypeText(d->EdMera, QStringLiteral("кусок"));
-            TypeText(d->EdGramm, QStringLiteral("50"));
+            TypeText(d->EdGramm, QStringLiteral("30"));
             TypeText(d->EdKkal, QStringLiteral("40"));
             d->ButOK->click();
         });
         QCOMPARE(app.Seams.Messages,
                  QStringList{QStringLiteral("Все меры, включая меру 100г, будут пересчитаны с "
                                             "учетом новых данных по соотношению ккал-грамм")});
-        QCOMPARE(ScalarSql(QStringLiteral("SELECT kkal FROM tab_prod")).toDouble(), 80.0);
+        // The derived energies are stored rounded to one decimal.
+        QCOMPARE(ScalarSql(QStringLiteral("SELECT kkal FROM tab_prod")).toDouble(), 133.3);
         QCOMPARE(Measures(carrot.id),
-                 (QStringList{QStringLiteral("100г 100 80"), QStringLiteral("щепоть 0 0"),
-                              QStringLiteral("ложка 15 12"), QStringLiteral("кусок 50 40")}));
-        QCOMPARE(TListView::SubItem(fMain->LVProd->Item(0), 0), QStringLiteral("80,0"));
+                 (QStringList{QStringLiteral("100г 100 133,3"), QStringLiteral("щепоть 0 0"),
+                              QStringLiteral("ложка 15 20"), QStringLiteral("кусок 30 40")}));
+        QCOMPARE(TListView::SubItem(fMain->LVProd->Item(0), 0), QStringLiteral("133,3"));
 
         // Grams written "00" give no energy per gram: the error box, and nothing is written.
         ExecSql(QStringLiteral("UPDATE tab_prod SET kkal=0"));

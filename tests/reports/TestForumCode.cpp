@@ -1,7 +1,7 @@
 // The forum code of the ration, character for character, and its window.
 
-#include "base/UFormat.h"
 #include "app/UMain.h"
+#include "base/UFormat.h"
 #include "reports/UForumCode.h"
 #include "reports/Unit1.h"
 #include "tests/common/TestApp.h"
@@ -91,6 +91,13 @@ private slots:
         QCOMPARE(code.count(QStringLiteral("[td][color=blue][b]?%[/b][/color][/td]")), 3);
         QVERIFY(code.contains(QStringLiteral("[td]21:15[/td][td]Чай[/td][td]250г[/td][td]250[/td]"
                                              "[td]0.0[/td][td]0.0[/td][td]0.0[/td][td]0.0[/td]")));
+        // A share that rounds to zero from below prints without a sign.
+        const TRacTable noCarbs =
+            WithTotals({Row("08:00", {"Сало", "15г", "15", "139.0", "1.0", "15.0", "0.0"}, 0)},
+                       {"15", "139.0", "1.0", "15.0", "0.0"});
+        const QString fat = BuildForumCode(noCarbs, true, kAddress);
+        QVERIFY(fat.contains(QStringLiteral("[b]97.1%[/b][/color][/td][td][color=blue][b]0.0%")));
+        QVERIFY(!fat.contains(QStringLiteral("-0.0")));
         // Shares use the separator of the locale.
         const TRacTable shared =
             WithTotals({Row("08:00", {"Сыр", "10г", "10", "35.0", "6.0", "5.0", "28.0"}, 0)},

@@ -26,14 +26,19 @@ private slots:
     void TextComparisonIgnoresCaseInCyrillicAndLatin() {
         TTestStore store;
         for (const char* name : {"яблоко", "Ёжевика", "Апельсин", "банан", "арбуз", "Banana",
-                                 "apple", "Ежевика", "ёрш"})
+                                 "apple", "Ежевика", "ёрш", "Мёд"})
             AddProduct(QString::fromUtf8(name), 1, 0);
         TQuery& q = DM->SQL1;
         q.SetSQL(QStringLiteral("SELECT naim_prod FROM tab_prod WHERE naim_prod=\"ЯБЛОКО\""));
         QCOMPARE(Column(q), QStringList{QStringLiteral("яблоко")});
+        // Case is ignored, but е and ё stay two letters.
+        q.SetSQL(QStringLiteral("SELECT naim_prod FROM tab_prod WHERE naim_prod=\"ЕЖЕВИКА\""));
+        QCOMPARE(Column(q), QStringList{QStringLiteral("Ежевика")});
+        q.SetSQL(QStringLiteral("SELECT naim_prod FROM tab_prod WHERE naim_prod=\"Мед\""));
+        QCOMPARE(Column(q), QStringList());
         q.SetSQL(QStringLiteral("SELECT count(*) FROM tab_prod WHERE naim_prod<>\"БАНАН\""));
         q.Open();
-        QCOMPARE(q.Fields(0).AsInteger(), 8);
+        QCOMPARE(q.Fields(0).AsInteger(), 9);
         q.SetSQL(QStringLiteral("SELECT naim_prod FROM tab_prod WHERE naim_prod LIKE \"%АН%\""));
         QCOMPARE(Column(q), QStringList{QStringLiteral("банан")});
         q.SetSQL(QStringLiteral("SELECT naim_prod FROM tab_prod WHERE naim_prod LIKE \"%AN%\""));
@@ -48,8 +53,9 @@ private slots:
         QStringList e = sorted.mid(3, 2);
         e.sort();
         QCOMPARE(e, (QStringList{QStringLiteral("Ёжевика"), QStringLiteral("Ежевика")}));
-        QCOMPARE(sorted.mid(5), (QStringList{QStringLiteral("ёрш"), QStringLiteral("яблоко"),
-                                             QStringLiteral("apple"), QStringLiteral("Banana")}));
+        QCOMPARE(sorted.mid(5), (QStringList{QStringLiteral("ёрш"), QStringLiteral("Мёд"),
+                                             QStringLiteral("яблоко"), QStringLiteral("apple"),
+                                             QStringLiteral("Banana")}));
     }
 
     void LikeMatcherHandlesWildcardsAndEscapes() {
@@ -88,6 +94,10 @@ private slots:
                                 "naim_rac<>\"***\" ORDER BY naim_rac"));
         QCOMPARE(Column(q),
                  (QStringList{QStringLiteral("it's \"quoted\""), QStringLiteral("naim_rac")}));
+        // An apostrophe inside a double-quoted literal stays part of the text.
+        q.SetSQL(QStringLiteral("SELECT count(*) FROM tab_nazv_rac WHERE naim_rac LIKE \"it's%\""));
+        q.Open();
+        QCOMPARE(q.Fields(0).AsInteger(), 1);
         // A literal equal to a column name is text, not the column.
         q.SetSQL(QStringLiteral("SELECT count(*) FROM tab_nazv_rac WHERE naim_rac=\"naim_rac\""));
         q.Open();
