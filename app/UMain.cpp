@@ -1,7 +1,7 @@
 #include "app/UMain.h"
 
-#include "base/UFormat.h"
 #include "app/UMy.h"
+#include "base/UFormat.h"
 #include "catalog/UNewProd.h"
 #include "platform/UProgramFolder.h"
 #include "ration/URacion.h"
@@ -66,7 +66,7 @@ std::vector<TListColumn> RationColumns(const QString& gramsTitle) {
 
 } // namespace
 
-TfMain::TfMain(QWidget* parent) : QWidget(parent) {
+TfMain::TfMain(QWidget* parent) : TMainWindowFace(parent) {
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(kProductName + QStringLiteral(" — ") + kAuthor + QStringLiteral(" — ") +
                    kWebAddress);
@@ -379,6 +379,10 @@ void TfMain::FormClose() {
 
 void TfMain::XiButton1Click() {
     Seams().OpenDocument(ProgramFolder() + QStringLiteral("Справка.chm"));
+}
+
+bool TfMain::ReadOption(const QString& key) const {
+    return ::ReadOption(key);
 }
 
 void TfMain::ANoEnableExecute() {

@@ -1,10 +1,11 @@
 #pragma once
 // The main window: the group tree and product list above, the ration table with the day total
 // below, and the buttons of every subsystem. Its actions are the refresh entry points that the
-// other windows call. The handlers of each subsystem are defined in that subsystem's folder.
+// other windows call through its face. The handlers of each area are in files of their own.
+
+#include "ui/UMainWindowFace.h"
 
 #include <QIcon>
-#include <QWidget>
 
 class QCheckBox;
 class QLabel;
@@ -14,10 +15,8 @@ class QTreeWidgetItem;
 class TListView;
 class TXiButton;
 class TXiPanel;
-struct TRacTable;
-struct TSearchMatch;
 
-class TfMain : public QWidget {
+class TfMain : public TMainWindowFace {
     Q_OBJECT
 public:
     explicit TfMain(QWidget* parent = nullptr);
@@ -38,8 +37,6 @@ public:
     TXiButton* XiButton1;
     QIcon IL1; // the picture every tree node shows
 
-    bool RacionSaved = true;
-
     void FormCreate();
     void FormShow();
     // Returns whether the window may close.
@@ -48,26 +45,26 @@ public:
     void FormCanResize(int newWidth);
     void XiButton1Click();
 
-    void ANoEnable() { ANoEnableExecute(); }
-    void AEnable() { AEnableExecute(); }
+    void ANoEnable() override { ANoEnableExecute(); }
+    void AEnable() override { AEnableExecute(); }
+    bool ReadOption(const QString& key) const override;
     void ANoEnableExecute();
     void AEnableExecute();
 
-    // ---- Group tree (catalog/UMainGrup.cpp)
+    // ---- Group tree (app/UMainGrup.cpp)
     QLabel* LabGrup;
     TXiButton* ButVerh;
     TXiButton* ButVniz;
-    QTreeWidget* TVGrup;
 
-    void APaintTVGrup() { APaintTVGrupExecute(); }
-    void APaintCBGrup() { APaintCBGrupExecute(); }
+    void APaintTVGrup() override { APaintTVGrupExecute(); }
+    void APaintCBGrup() override { APaintCBGrupExecute(); }
     void APaintTVGrupExecute();
     void APaintCBGrupExecute();
-    void TVGrupClick();
+    void TVGrupClick() override;
     void ButVerhClick();
     void ButVnizClick();
 
-    // ---- Group editing (catalog/UMainGrupEdit.cpp)
+    // ---- Group editing (app/UMainGrupEdit.cpp)
     TXiButton* ButNewGrup1;
     TXiButton* ButEditGrup;
     TXiButton* ButDelGrup;
@@ -76,13 +73,12 @@ public:
     void ButEditGrupClick();
     void ButDelGrupClick();
 
-    // ---- Product list (catalog/UMainProd.cpp)
-    TListView* LVProd;
+    // ---- Product list (app/UMainProd.cpp)
     TXiButton* ButNewProd;
     TXiButton* ButEditProd;
     TXiButton* ButDelProd;
 
-    void APaintTVProd() { APaintTVProdExecute(); }
+    void APaintTVProd() override { APaintTVProdExecute(); }
     void APaintTVProdExecute();
     void LVProdClick();
     void LVProdDblClick();
@@ -92,7 +88,7 @@ public:
     void ButEditProdClick();
     void ButDelProdClick();
 
-    // ---- Product search (catalog/UMainPoisk.cpp)
+    // ---- Product search (app/UMainPoisk.cpp)
     QLabel* Label5;
     QLineEdit* EdPoisk;
     TXiButton* ButPoisk;
@@ -102,24 +98,19 @@ public:
     void EdPoiskKeyPress(QChar& key);
     void EdPoiskKeyUp(int key);
     void ButPoiskClick();
-    // Selects the match's group and product; returns whether the product was selected.
-    bool ShowSearchMatch(const TSearchMatch& match);
 
-    // ---- Ration table and totals (ration/UMainRacion.cpp)
-    QLabel* Label1;
+    // ---- Ration table and totals (app/UMainRacion.cpp)
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
-    TListView* LVRac;
-    TListView* LVItog;
     QLineEdit* EProc;
     QCheckBox* CBProc;
     QLineEdit* Edit1;
     QCheckBox* CB1;
     QCheckBox* CB2;
 
-    void APaintLVRAc() { APaintLVRAcExecute(); }
-    void ADeleteRac() { ADeleteRacExecute(); }
+    void APaintLVRAc() override { APaintLVRAcExecute(); }
+    void ADeleteRac() override { ADeleteRacExecute(); }
     void APaintLVRAcExecute();
     void ADeleteRacExecute();
     void LVRacCustomDrawItem(QTreeWidgetItem* item);
@@ -127,16 +118,14 @@ public:
     void CB1Click();
     void CB2Click();
     void CBProcClick();
-    // The rows of the ration table and of the day-total list, read back as text.
-    TRacTable RacTableRows() const;
 
-    // ---- Entry dialog openers (ration/UMainVvod.cpp)
+    // ---- Entry dialog openers (app/UMainVvod.cpp)
     TXiButton* ButvRac;
 
     void ButvRacClick();
     void LVRacDblClick();
 
-    // ---- Saved rations (ration/UMainSaveRacion.cpp)
+    // ---- Saved rations (app/UMainSaveRacion.cpp)
     TXiButton* ButSaveKak;
     TXiButton* ButSave;
     TXiButton* ButLoad;
@@ -147,12 +136,12 @@ public:
     void ButLoadClick();
     void ButClearClick();
 
-    // ---- Ready dish (dish/UMainBludo.cpp)
+    // ---- Ready dish (app/UMainBludo.cpp)
     TXiButton* ButSlozn;
 
     void ButSloznClick();
 
-    // ---- Exports (reports/UMainReports.cpp)
+    // ---- Exports (app/UMainReports.cpp)
     TXiButton* ButExcel;
     TXiButton* ButHTML;
 

@@ -7,12 +7,12 @@
 
 class EAppError : public std::exception {
 public:
-    explicit EAppError(const QString& message) : FMessage(message), FUtf8(message.toUtf8()) {}
+    explicit EAppError(const QString& message) : FText(message), FUtf8(message.toUtf8()) {}
     const char* what() const noexcept override { return FUtf8.constData(); }
-    const QString& Message() const { return FMessage; }
+    const QString& Message() const { return FText; }
 
 private:
-    QString FMessage;
+    QString FText;
     QByteArray FUtf8;
 };
 

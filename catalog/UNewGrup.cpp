@@ -1,12 +1,12 @@
 #include "catalog/UNewGrup.h"
 
-#include "app/UMain.h"
 #include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UKeys.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/UPaintingSuspended.h"
 #include "ui/USkin.h"
@@ -70,14 +70,14 @@ void TfNewGrup::ButOK1Click() {
         FMessage->Show(QStringLiteral("Укажите название группы продуктов"), this);
         return;
     }
-    QTreeWidget* tree = fMain->TVGrup;
+    QTreeWidget* tree = MainWindow()->TVGrup;
     if (Caption() == kNewGrupCaption) {
         if (NameTaken(name))
             return;
         InsertGroup(name, NodeCount(tree), 0);
-        fMain->APaintTVGrup();
+        MainWindow()->APaintTVGrup();
         SelectNode(tree, LastNode(tree));
-        fMain->TVGrupClick();
+        MainWindow()->TVGrupClick();
     } else if (!EditGroup(name)) {
         return;
     }
@@ -85,7 +85,7 @@ void TfNewGrup::ButOK1Click() {
 }
 
 bool TfNewGrup::EditGroup(const QString& name) {
-    QTreeWidget* tree = fMain->TVGrup;
+    QTreeWidget* tree = MainWindow()->TVGrup;
     QTreeWidgetItem* node = SelectedNode(tree);
     if (!node)
         return true;
@@ -110,16 +110,16 @@ bool TfNewGrup::EditGroup(const QString& name) {
     const QTreeWidgetItem* parentNode = FindNodeById(tree, idParent);
     MoveGroupInto(id, name, parentNode ? SubgroupCount(parentNode) : 0, idParent);
     TPaintingSuspended suspended(tree);
-    fMain->APaintTVGrup();
+    MainWindow()->APaintTVGrup();
     if (QTreeWidgetItem* moved = FindNodeByText(tree, name)) {
         SelectNode(tree, moved);
-        fMain->TVGrupClick();
+        MainWindow()->TVGrupClick();
     }
     return true;
 }
 
 void TfNewGrup::ButCancel1Click() {
-    fMain->TVGrup->setFocus();
+    MainWindow()->TVGrup->setFocus();
     Close();
 }
 

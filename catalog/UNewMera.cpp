@@ -1,7 +1,6 @@
 #include "catalog/UNewMera.h"
 
 #include "base/UFormat.h"
-#include "app/UMain.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
@@ -11,6 +10,7 @@
 #include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/USkin.h"
 
@@ -160,7 +160,7 @@ void TfNewMera::ButDel1Click() {
              QString::number(TListView::Data(item)));
     q.ExecSQL();
     APaintLVNewMera();
-    fMain->APaintLVRAc();
+    MainWindow()->APaintLVRAc();
 }
 
 void TfNewMera::EdGrammKeyPress(QChar& key) {
@@ -275,6 +275,6 @@ void TfNewMera::ButOK1Click() {
     else
         AddMeasure();
     APaintLVNewMera();
-    fMain->APaintTVProd();
+    MainWindow()->APaintTVProd();
     ClosePanel();
 }

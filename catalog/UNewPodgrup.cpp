@@ -1,12 +1,12 @@
 #include "catalog/UNewPodgrup.h"
 
-#include "app/UMain.h"
 #include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UKeys.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/USkin.h"
 
@@ -52,7 +52,7 @@ void TfNewPodgrup::FormShow() {
         for (const TGroupRow& group : groups)
             CBGrup->addItem(group.name, group.id);
     }
-    if (const QTreeWidgetItem* node = SelectedNode(fMain->TVGrup)) {
+    if (const QTreeWidgetItem* node = SelectedNode(MainWindow()->TVGrup)) {
         const QTreeWidgetItem* group = node->parent() ? node->parent() : node;
         CBGrup->setCurrentIndex(CBGrup->findData(NodeId(group)));
     }
@@ -60,7 +60,7 @@ void TfNewPodgrup::FormShow() {
 }
 
 int TfNewPodgrup::NumTvUnder(int idParent) const {
-    const QTreeWidget* tree = fMain->TVGrup;
+    const QTreeWidget* tree = MainWindow()->TVGrup;
     if (idParent == kTopLevel)
         return NodeCount(tree);
     const QTreeWidgetItem* group = FindNodeById(tree, idParent);
@@ -73,7 +73,7 @@ void TfNewPodgrup::ButOK1Click() {
         FMessage->Show(QStringLiteral("Укажите название подгруппы продуктов"), this);
         return;
     }
-    QTreeWidget* tree = fMain->TVGrup;
+    QTreeWidget* tree = MainWindow()->TVGrup;
     const int idParent = CBGrup->currentIndex() < 0 ? kTopLevel : CBGrup->currentData().toInt();
     if (Caption() == kNewPodgrupCaption) {
         if (GroupNameExists(name)) {
@@ -93,10 +93,10 @@ void TfNewPodgrup::ButOK1Click() {
         }
         UpdateSubgroup(NodeId(node), name, NumTvUnder(idParent), idParent);
     }
-    fMain->APaintTVGrup();
+    MainWindow()->APaintTVGrup();
     if (QTreeWidgetItem* stored = FindNodeByText(tree, name))
         SelectNode(tree, stored);
-    fMain->TVGrupClick();
+    MainWindow()->TVGrupClick();
     SetModalResult(mrOk);
 }
 

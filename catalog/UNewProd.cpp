@@ -1,7 +1,5 @@
 #include "catalog/UNewProd.h"
 
-#include "app/UMain.h"
-#include "app/UMy.h"
 #include "catalog/UNewMera.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"
@@ -14,6 +12,7 @@
 #include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/USkin.h"
 
@@ -116,7 +115,7 @@ void TfNewProd::ConnectHandlers() {
 }
 
 void TfNewProd::FormCreate() {
-    CBBZY->setChecked(ReadOption(QStringLiteral("CB3")));
+    CBBZY->setChecked(MainWindow()->ReadOption(QStringLiteral("CB3")));
 }
 
 void TfNewProd::FormShow() {
@@ -124,10 +123,10 @@ void TfNewProd::FormShow() {
     // The opener may have filled the record's values; show them all.
     for (TDBEdit* edit : {DBEdNaim, DBEdKKal, DBEdB, DBEdZ, DBEdU})
         edit->Reset();
-    fMain->APaintCBGrup();
+    MainWindow()->APaintCBGrup();
     XiButton1->setVisible(Caption() == kEditProdCaption);
     CBBZYClick();
-    CentreOver(fMain);
+    CentreOver(MainWindow());
     DBEdNaim->setFocus();
 }
 
@@ -272,13 +271,13 @@ void TfNewProd::ButCancelClick() {
             SetModalResult(mrOk);
             fNewMera->ShowModal();
         }
-        fMain->TVGrupClick();
+        MainWindow()->TVGrupClick();
     } else if (Caption() == kEditProdCaption) {
-        const QTreeWidgetItem* item = fMain->LVProd->Selected();
+        const QTreeWidgetItem* item = MainWindow()->LVProd->Selected();
         const QString listed = item ? TListView::SubItem(item, 0) : QString();
         if (FKKalEdited && listed != DBEdKKal->text())
             RecomputeMeasures(idProd, kkal);
-        fMain->TVGrupClick();
+        MainWindow()->TVGrupClick();
     }
     if (isVisible())
         SetModalResult(mrOk);
@@ -291,7 +290,7 @@ void TfNewProd::XiButton3Click() {
 
 void TfNewProd::XiButton1Click() {
     const QString name = DBEdNaim->text();
-    const QTreeWidgetItem* item = fMain->LVProd->Selected();
+    const QTreeWidgetItem* item = MainWindow()->LVProd->Selected();
     if (!item)
         return;
     TTableProd& table = DM->TableProd;

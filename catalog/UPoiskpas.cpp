@@ -1,13 +1,13 @@
 #include "catalog/UPoiskpas.h"
 
 #include "base/UFormat.h"
-#include "app/UMain.h"
 #include "catalog/UProductSearch.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UListView.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/URadioGroup.h"
 #include "ui/USkin.h"
 
@@ -76,7 +76,7 @@ void TfPoisk::EdPoiskChange() {
     }
     OpenSearch(DM->SQL1, TSearchKind::BeginsWith, EdPoisk->text());
     if (const auto match = CurrentMatch(DM->SQL1))
-        fMain->ShowSearchMatch(*match);
+        ShowSearchMatch(*match);
 }
 
 void TfPoisk::ButOKClick() {
@@ -116,7 +116,7 @@ void TfPoisk::ListMatches(const QString& text) {
 
 void TfPoisk::ShowRunMatch() {
     const auto match = CurrentMatch(DM->SQL1);
-    if (match && fMain->ShowSearchMatch(*match))
+    if (match && ShowSearchMatch(*match))
         ButOK->setText(kFindNextCaption);
 }
 
@@ -124,7 +124,7 @@ void TfPoisk::LVProdDblClick() {
     const QTreeWidgetItem* item = LVProd->Selected();
     if (!item)
         return;
-    fMain->ShowSearchMatch({TListView::Data(item), TListView::SubItem(item, 1).toInt()});
+    ShowSearchMatch({TListView::Data(item), TListView::SubItem(item, 1).toInt()});
 }
 
 void TfPoisk::ButCancelClick() {

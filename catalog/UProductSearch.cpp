@@ -3,6 +3,7 @@
 #include "catalog/UGroupTree.h"
 #include "catalog/UProductList.h"
 #include "store/UQuery.h"
+#include "ui/UMainWindowFace.h"
 
 namespace {
 
@@ -54,4 +55,9 @@ bool ShowMatch(QTreeWidget* tree, TListView* list, const TSearchMatch& match,
         return false;
     ShowProductItem(list, item);
     return true;
+}
+
+bool ShowSearchMatch(const TSearchMatch& match) {
+    TMainWindowFace* main = MainWindow();
+    return ShowMatch(main->TVGrup, main->LVProd, match, [main] { main->TVGrupClick(); });
 }

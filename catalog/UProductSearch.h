@@ -30,3 +30,5 @@ std::optional<TSearchMatch> CurrentMatch(const TQuery& run);
 // and scrolls to it. Returns whether the product was found and selected.
 bool ShowMatch(QTreeWidget* tree, TListView* list, const TSearchMatch& match,
                const std::function<void()>& groupClick);
+// ShowMatch on the main window's group tree and product list.
+bool ShowSearchMatch(const TSearchMatch& match);

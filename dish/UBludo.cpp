@@ -1,17 +1,17 @@
 #include "dish/UBludo.h"
 
 #include "base/UFormat.h"
-#include "app/UMain.h"
 #include "catalog/UNewProd.h"
 #include "dish/UPorc.h"
 #include "dish/UReadyDish.h"
-#include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/URadioGroup.h"
 #include "ui/USkin.h"
@@ -50,7 +50,7 @@ TfBludo::TfBludo(QWidget* parent) : TForm(parent) {
 }
 
 void TfBludo::FormShow() {
-    CentreOver(fMain);
+    CentreOver(MainWindow());
     RG->SetItemIndex(0);
     RGClick();
     EdGramm->clear();
@@ -83,7 +83,7 @@ void TfBludo::ShowProductDialog() {
         EdGramm->setFocus();
         return;
     }
-    const TDishTotals per100 = PerHundredGrams(DishTotalsOf(fMain->RacTableRows()), weight);
+    const TDishTotals per100 = PerHundredGrams(DishTotalsOf(RacTableRows()), weight);
     TTableProd& table = DM->TableProd;
     table.Open();
     table.Append();
@@ -97,9 +97,9 @@ void TfBludo::ShowProductDialog() {
 }
 
 void TfBludo::ShowPortionsDialog() {
-    fPorc->SetDishTotals(DishTotalsOf(fMain->RacTableRows()));
+    fPorc->SetDishTotals(DishTotalsOf(RacTableRows()));
     hide();
-    fPorc->CentreOver(fMain);
+    fPorc->CentreOver(MainWindow());
     fPorc->ShowModal();
     Close();
 }

@@ -1,7 +1,6 @@
 #include "dish/UPorc.h"
 
 #include "base/UFormat.h"
-#include "app/UMain.h"
 #include "catalog/UGroupTree.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
@@ -9,6 +8,7 @@
 #include "ui/UFonts.h"
 #include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/UPaintingSuspended.h"
 #include "ui/USkin.h"
@@ -73,9 +73,9 @@ void TfPorc::FormShow() {
 
 void TfPorc::FillGroupChoice() {
     CBGrup->clear();
-    for (const QTreeWidgetItem* node : NodesInDisplayOrder(fMain->TVGrup))
+    for (const QTreeWidgetItem* node : NodesInDisplayOrder(MainWindow()->TVGrup))
         CBGrup->addItem(node->text(0), NodeId(node));
-    const QTreeWidgetItem* selected = SelectedNode(fMain->TVGrup);
+    const QTreeWidgetItem* selected = SelectedNode(MainWindow()->TVGrup);
     CBGrup->setCurrentIndex(selected ? CBGrup->findData(NodeId(selected)) : -1);
 }
 
@@ -128,12 +128,12 @@ void TfPorc::ButOKClick() {
                        this);
     });
     SelectGroupInTree(dish.group);
-    fMain->APaintTVProd();
+    MainWindow()->APaintTVProd();
     Close();
 }
 
 void TfPorc::SelectGroupInTree(int idGrup) {
-    QTreeWidget* tree = fMain->TVGrup;
+    QTreeWidget* tree = MainWindow()->TVGrup;
     TPaintingSuspended suspended(tree);
     if (QTreeWidgetItem* node = FindNodeById(tree, idGrup))
         SelectNode(tree, node);

@@ -1,7 +1,6 @@
 #include "ration/USaveRacion.h"
 
 #include "base/UFormat.h"
-#include "app/UMain.h"
 #include "ration/URacion.h"
 #include "ration/URacionStore.h"
 #include "ration/UVvod.h"
@@ -12,6 +11,7 @@
 #include "ui/UFonts.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/USeams.h"
 #include "ui/USkin.h"
@@ -198,8 +198,8 @@ void TfSaveRacion::SaveAs() {
     if (existing)
         ResaveRacion(*existing, ArraySave);
     fVvod->CurRacId = existing ? *existing : SaveRacionAs(name, ArraySave);
-    fMain->Label1->setText(kCurrentPrefix + name);
-    fMain->RacionSaved = true;
+    MainWindow()->Label1->setText(kCurrentPrefix + name);
+    MainWindow()->RacionSaved = true;
     SetModalResult(mrOk);
 }
 
@@ -209,21 +209,21 @@ void TfSaveRacion::Load() {
         Close();
         return;
     }
-    if (fMain->LVRac->Count() > 0) {
+    if (MainWindow()->LVRac->Count() > 0) {
         if (!fDialog->AskYes(
                 QStringLiteral("Загрузка рациона очистит текущий, продолжить загрузку?"), this)) {
             Close();
             return;
         }
-        fMain->ADeleteRac();
+        MainWindow()->ADeleteRac();
     }
     const int id = ItemId(item);
     const QString name = item->text(0);
     ArraySave = LoadRacion(id);
-    fMain->APaintLVRAc();
+    MainWindow()->APaintLVRAc();
     fVvod->CurRacId = id;
-    fMain->Label1->setText(kCurrentPrefix + name);
-    fMain->RacionSaved = true;
-    fMain->AEnable();
+    MainWindow()->Label1->setText(kCurrentPrefix + name);
+    MainWindow()->RacionSaved = true;
+    MainWindow()->AEnable();
     SetModalResult(mrOk);
 }

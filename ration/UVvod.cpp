@@ -2,7 +2,6 @@
 
 #include "base/UErrors.h"
 #include "base/UFormat.h"
-#include "app/UMain.h"
 #include "ration/URacionEntry.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
@@ -11,6 +10,7 @@
 #include "ui/UKeyFilters.h"
 #include "ui/UKeys.h"
 #include "ui/UListView.h"
+#include "ui/UMainWindowFace.h"
 #include "ui/UMessage.h"
 #include "ui/URadioGroup.h"
 #include "ui/USkin.h"
@@ -127,13 +127,13 @@ void TfVvod::FormShow() {
     DTP->setFocus();
     if (Caption() == kChangeCaption)
         return;
-    if (const QTreeWidgetItem* product = fMain->LVProd->Selected())
+    if (const QTreeWidgetItem* product = MainWindow()->LVProd->Selected())
         FillMeasures(TListView::Data(product));
     EdGramm->setText(QStringLiteral("0"));
     EDMera->setText(QStringLiteral("1"));
     SetKind(0);
     // The ration is in time order, so its last entry is the latest meal.
-    if (fMain->LVRac->Count() > 0 && !ArraySave.empty())
+    if (MainWindow()->LVRac->Count() > 0 && !ArraySave.empty())
         DTP->setTime(DateTimeToQDateTime(ArraySave.back().vremy).time());
     else
         DTP->setTime(QTime::currentTime());
@@ -233,7 +233,7 @@ void TfVvod::ButDaClick() {
         Close();
         return;
     }
-    const QTreeWidgetItem* selected = fMain->LVProd->Selected();
+    const QTreeWidgetItem* selected = MainWindow()->LVProd->Selected();
     const int idProd = change     ? ArraySave[std::size_t(EditIndex)].id_prod
                        : selected ? TListView::Data(selected)
                                   : 0;
@@ -259,12 +259,12 @@ void TfVvod::ButDaClick() {
 
     if (change)
         ArraySave.erase(ArraySave.begin() + EditIndex);
-    else if (fMain->LVRac->Count() == 0)
+    else if (MainWindow()->LVRac->Count() == 0)
         ArraySave.clear();
     ArraySave.push_back(entry);
-    fMain->RacionSaved = false;
+    MainWindow()->RacionSaved = false;
     PlaceLastEntry(ArraySave);
     SetModalResult(mrOk);
-    fMain->APaintLVRAc();
-    fMain->AEnable();
+    MainWindow()->APaintLVRAc();
+    MainWindow()->AEnable();
 }

@@ -3,6 +3,7 @@
 
 #include "app/UMain.h"
 #include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
 #include "tests/common/TestApp.h"
@@ -167,7 +168,7 @@ private slots:
         fMain->CBProcClick();
         fMain->APaintLVRAc();
 
-        TRacTable t = fMain->RacTableRows();
+        TRacTable t = RacTableRows();
         QCOMPARE(AllCells(t.rows), (std::vector<QStringList>{kRowA, kRowB, kMeal1, kRowC, kMeal2}));
         QCOMPARE(AllCells(t.itog), (std::vector<QStringList>{kDayGrams, kSums}));
         QCOMPARE(TListView::Data(fMain->LVRac->Item(3)), 2);
@@ -184,12 +185,12 @@ private slots:
         ArraySave.pop_back();
         fMain->CBProc->click();
         QCOMPARE(fMain->EProc->text(), QStringLiteral("%"));
-        t = fMain->RacTableRows();
+        t = RacTableRows();
         QCOMPARE(Cells(t.itog[0]), kDayPercent);
         QCOMPARE(int(t.rows.size()), 5);
 
         fMain->CB1->click();
-        t = fMain->RacTableRows();
+        t = RacTableRows();
         QCOMPARE(AllCells(t.rows), (std::vector<QStringList>{kRowA, kRowB}));
         QCOMPARE(t.itog[0].sub[2], QStringLiteral("600"));
 

@@ -4,7 +4,7 @@
 #include "app/UMain.h"
 #include "app/UStartup.h"
 #include "ration/URacionStore.h"
-#include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "ration/USaveRacion.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(fMain->Label1->text(), QStringLiteral("Текущий рацион: Завтрак"));
         QVERIFY(fMain->RacionSaved);
         QVERIFY(fMain->ButSave->isEnabled());
-        QCOMPARE(fMain->RacTableRows().rows[1].sub[0], QStringLiteral("Хлеб"));
+        QCOMPARE(RacTableRows().rows[1].sub[0], QStringLiteral("Хлеб"));
         QVERIFY(app.Seams.PoppedMenu == nullptr);
 
         // With a current saved ration the name field shows its name.
@@ -417,7 +417,7 @@ private slots:
         fMain->show();
         LoadNamed(app, QStringLiteral("Среда"));
         SameEntries(ArraySave, made);
-        QCOMPARE(fMain->RacTableRows().rows[1].sub[1], QStringLiteral("1,5 * ломтик"));
+        QCOMPARE(RacTableRows().rows[1].sub[1], QStringLiteral("1,5 * ломтик"));
         QVERIFY(app.Seams.Unexpected.isEmpty());
     }
 

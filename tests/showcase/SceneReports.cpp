@@ -3,7 +3,7 @@
 
 #include "app/UMain.h"
 #include "ration/URacion.h"
-#include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "reports/UForumCode.h"
 #include "reports/Unit1.h"
 #include "store/UDM.h"
@@ -55,7 +55,7 @@ void ShowForumCode() {
     fMain->APaintLVRAc();
     fMain->AEnable();
     fHTML->RE->setPlainText(
-        BuildForumCode(fMain->RacTableRows(), fMain->CB2->isChecked(), TfMain::kWebAddress));
+        BuildForumCode(RacTableRows(), fMain->CB2->isChecked(), TfMain::kWebAddress));
     fHTML->CentreOver(fMain);
     fHTML->show();
 }

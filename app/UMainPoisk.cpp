@@ -56,7 +56,3 @@ void TfMain::ButPoiskClick() {
     fPoisk->CentreOver(this);
     fPoisk->ShowModal();
 }
-
-bool TfMain::ShowSearchMatch(const TSearchMatch& match) {
-    return ShowMatch(TVGrup, LVProd, match, [this] { TVGrupClick(); });
-}

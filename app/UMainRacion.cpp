@@ -2,6 +2,7 @@
 
 #include "app/UMain.h"
 #include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "ration/UVvod.h"
 #include "store/UDM.h"
 #include "ui/UErrorBox.h"
@@ -17,15 +18,6 @@ namespace {
 
 void AddRow(TListView* list, const TRacRow& row) {
     list->AddItem(row.caption, row.sub, row.data);
-}
-
-TRacRow RowOf(const QTreeWidgetItem* item) {
-    TRacRow row;
-    row.caption = TListView::Caption(item);
-    for (int k = 0; k < 7; ++k)
-        row.sub << TListView::SubItem(item, k);
-    row.data = TListView::Data(item);
-    return row;
 }
 
 void ShowRow(QTreeWidgetItem* item, const TRacRow& row) {
@@ -122,16 +114,7 @@ void TfMain::CBProcClick() {
     EProc->setText(percent ? QStringLiteral("%") : QStringLiteral("г."));
     if (LVItog->Count() < 2)
         return;
-    TRacRow dayTotal = RowOf(LVItog->Item(0));
-    FillDayTotal(dayTotal, RowOf(LVItog->Item(1)), percent);
+    TRacRow dayTotal = RacRowOf(LVItog->Item(0));
+    FillDayTotal(dayTotal, RacRowOf(LVItog->Item(1)), percent);
     ShowRow(LVItog->Item(0), dayTotal);
-}
-
-TRacTable TfMain::RacTableRows() const {
-    TRacTable table;
-    for (int i = 0; i < LVRac->Count(); ++i)
-        table.rows.push_back(RowOf(LVRac->Item(i)));
-    for (int i = 0; i < LVItog->Count(); ++i)
-        table.itog.push_back(RowOf(LVItog->Item(i)));
-    return table;
 }

@@ -1,7 +1,7 @@
 // Export buttons of the main window: they gather the ration's rows and the Б, Ж, У option.
 
 #include "app/UMain.h"
-#include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "reports/UForumCode.h"
 #include "reports/URationWorkbook.h"
 #include "reports/Unit1.h"
