@@ -90,9 +90,9 @@ const QStringList& EnergyExempt() {
         QStringLiteral("Виски, коньяк"), QStringLiteral("Уксус столовый"),
         // Fibre-rich foods: the carbohydrate by difference counts the fibre, which yields
         // little energy.
-        QStringLiteral("Отруби пшеничные"), QStringLiteral("Перец черный молотый"),
+        QStringLiteral("Отруби пшеничные"), QStringLiteral("Перец чёрный молотый"),
         QStringLiteral("Корица молотая"), QStringLiteral("Какао-порошок"),
-        QStringLiteral("Грибы шиитаке сушеные"), QStringLiteral("Томатная паста"),
+        QStringLiteral("Грибы шиитаке сушёные"), QStringLiteral("Томатная паста"),
         QStringLiteral("Лимон"),
         // Vegetables, greens and mushrooms: the USDA energy uses their own lower factors
         // (protein 2.44, carbohydrate 3.57 kcal/g and less) and counts fibre as carbohydrate.
@@ -101,7 +101,7 @@ const QStringList& EnergyExempt() {
         QStringLiteral("Шпинат"), QStringLiteral("Салат листовой"), QStringLiteral("Огурец"),
         QStringLiteral("Перец сладкий красный"), QStringLiteral("Баклажан"),
         QStringLiteral("Кабачок"), QStringLiteral("Тыква"), QStringLiteral("Фасоль стручковая"),
-        QStringLiteral("Лук зеленый"), QStringLiteral("Укроп"), QStringLiteral("Петрушка"),
+        QStringLiteral("Лук зелёный"), QStringLiteral("Укроп"), QStringLiteral("Петрушка"),
         QStringLiteral("Шампиньоны"), QStringLiteral("Вешенки"), QStringLiteral("Сок томатный")};
     return names;
 }
