@@ -19,6 +19,10 @@ constexpr int kRed = 3, kBlue = 5, kGreen = 10, kLightGreen = 35, kLightYellow =
 // Number format codes are written with a point whatever the reader's separator.
 const QString kOneDecimalFormat = QStringLiteral("0.0");
 const QString kPercentFormat = QStringLiteral("0.0%");
+const QString kWholeFormat = QStringLiteral("0");
+
+// The charts stand right of the table with one empty column between, one above the other.
+constexpr int kChartColumn = 10, kChartTop = 2, kChartRows = 16;
 
 QString Cell(char column, int row) {
     return QLatin1Char(column) + QString::number(row);
@@ -41,7 +45,8 @@ void WriteRow(TWorkbook& book, const TRacRow& row, int r, bool withBzu) {
     book.Range(Cell('B', r)).SetValue(row.caption);
     book.Range(Cell('C', r)).SetValue(row.sub.value(0));
     book.Range(Cell('D', r)).SetValue(row.sub.value(1));
-    book.Range(Cell('E', r)).SetValue(row.sub.value(2));
+    book.Range(Cell('E', r)).SetValue(StrToFloat(row.sub.value(2)));
+    book.Range(Cell('E', r)).SetNumberFormat(kWholeFormat);
     book.Range(Cell('F', r)).SetValue(StrToFloat(row.sub.value(3)));
     book.Range(Cell('F', r)).SetNumberFormat(kOneDecimalFormat);
     const char last = withBzu ? 'I' : 'F';
@@ -69,13 +74,19 @@ void WriteSharesTotal(TWorkbook& book, const TRacRow& sums, int t) {
     book.Range(Cell('G', t)).SetValue(sums.sub.value(4) + grams);
     book.Range(Cell('H', t)).SetValue(sums.sub.value(5) + grams);
     book.Range(Cell('I', t)).SetValue(sums.sub.value(6) + grams);
-    TRange shares = book.Range(Block('B', t + 1, 'I', t + 1));
-    shares.SetFontColorIndex(kGreen);
-    shares.SetBold(true);
+    TRange shareRow = book.Range(Block('B', t + 1, 'I', t + 1));
+    shareRow.SetFontColorIndex(kGreen);
+    shareRow.SetBold(true);
+    // A share shown as 38,8 % is the fraction 0.388.
+    const auto shares = EnergyShares(sums);
     const auto texts = EnergyShareTexts(sums);
-    book.Range(Cell('G', t + 1)).SetValue(texts[0]);
-    book.Range(Cell('H', t + 1)).SetValue(texts[1]);
-    book.Range(Cell('I', t + 1)).SetValue(texts[2]);
+    for (int i = 0; i < 3; ++i) {
+        TRange cell = book.Range(Cell(char('G' + i), t + 1));
+        if (shares)
+            cell.SetValue(RoundedTo((*shares)[size_t(i)] / 100, 3));
+        else
+            cell.SetValue(texts[size_t(i)]);
+    }
     book.Range(Block('G', t + 1, 'I', t + 1)).SetNumberFormat(kPercentFormat);
     for (int r : {t, t + 1}) {
         TRange fill = book.Range(Block('B', r, 'I', r));
@@ -98,6 +109,35 @@ void WritePlainTotal(TWorkbook& book, int t) {
     TRange headings = book.Range(Block('G', 3, 'I', 3));
     headings.ClearContents();
     headings.SetFillColorIndex(xlColorIndexNone);
+}
+
+// The pie of the day's energy shares; the slices' names lie under the chart.
+void AddSharesChart(TWorkbook& book, int shareRow) {
+    const QString names = Block('K', kChartTop + 2, 'K', kChartTop + 4);
+    book.Range(Cell('K', kChartTop + 2)).SetValue(QStringLiteral("Белки"));
+    book.Range(Cell('K', kChartTop + 3)).SetValue(QStringLiteral("Жиры"));
+    book.Range(Cell('K', kChartTop + 4)).SetValue(QStringLiteral("Углеводы"));
+    book.AddChart({TChartType::Pie, QStringLiteral("Энергия: белки, жиры, углеводы"), names,
+                   Block('G', shareRow, 'I', shareRow), kChartTop, kChartColumn});
+}
+
+// One column per meal: its time from the meal's first row, its kcal from its subtotal row.
+void AddMealsChart(TWorkbook& book, const TRacTable& table, int top) {
+    QStringList times, kcal;
+    int first = 0;
+    for (int i = 0; i < int(table.rows.size()); ++i) {
+        if (table.rows[size_t(i)].sub.value(1) != kMealTotalText)
+            continue;
+        times.append(Cell('B', first + 4));
+        kcal.append(Cell('F', i + 4));
+        first = i + 1;
+    }
+    const QString categories = times.join(QLatin1Char(','));
+    const QString values = kcal.join(QLatin1Char(','));
+    if (times.size() < 2 || !FitsChartSeries(categories) || !FitsChartSeries(values))
+        return;
+    book.AddChart({TChartType::Column, QStringLiteral("Ккал по приёмам пищи"), categories, values,
+                   top, kChartColumn});
 }
 
 } // namespace
@@ -144,6 +184,12 @@ void FillRationWorkbook(TWorkbook& book, const TRacTable& table, bool withBzu,
         WriteSharesTotal(book, sums, t);
     else
         WritePlainTotal(book, t);
+    // The page prints the table alone, as wide as it is; the charts stay on the screen.
+    book.SetPrintArea(Block('A', 1, 'I', withBzu ? t + 1 : t));
+    const bool pie = withBzu && EnergyShares(sums);
+    if (pie)
+        AddSharesChart(book, t + 1);
+    AddMealsChart(book, table, pie ? kChartTop + kChartRows : kChartTop);
 }
 
 void ExportRationWorkbook(const TRacTable& table, bool withBzu, QWidget* over) {

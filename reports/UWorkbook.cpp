@@ -49,16 +49,53 @@ std::pair<int, int> ParseCell(const QString& address) {
     return {match.captured(2).toInt() - 1, column - 1};
 }
 
-} // namespace
+struct TBlock {
+    int top, left, bottom, right;
+};
 
-TRange TWorkbook::Range(const QString& address) {
+// "B12:I12" or "F12" as its 0-based corners.
+TBlock ParseBlock(const QString& address) {
     const QStringList corners = address.split(QLatin1Char(':'));
     if (corners.size() > 2)
         throw std::invalid_argument("range address " + address.toStdString());
     const auto [top, left] = ParseCell(corners.constFirst());
     const auto [bottom, right] = ParseCell(corners.constLast());
-    return TRange(*this, std::min(top, bottom), std::min(left, right), std::max(top, bottom),
-                  std::max(left, right));
+    return {std::min(top, bottom), std::min(left, right), std::max(top, bottom),
+            std::max(left, right)};
+}
+
+const QString kSheetName = QStringLiteral("Sheet1");
+
+QString AbsoluteCell(int row, int column) {
+    QString letters;
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar('A' + (c - 1) % 26));
+    return QLatin1Char('$') + letters + QLatin1Char('$') + QString::number(row + 1);
+}
+
+// "F6,F9" as the chart reference "(Sheet1!$F$6,Sheet1!$F$9)", a single block without brackets.
+QString SeriesReference(const QString& cells) {
+    QStringList parts;
+    for (const QString& address : cells.split(QLatin1Char(','))) {
+        const TBlock b = ParseBlock(address);
+        QString part = kSheetName + QLatin1Char('!') + AbsoluteCell(b.top, b.left);
+        if (b.bottom != b.top || b.right != b.left)
+            part += QLatin1Char(':') + AbsoluteCell(b.bottom, b.right);
+        parts.append(part);
+    }
+    const QString joined = parts.join(QLatin1Char(','));
+    return parts.size() > 1 ? QLatin1Char('(') + joined + QLatin1Char(')') : joined;
+}
+
+} // namespace
+
+bool FitsChartSeries(const QString& cells) {
+    return SeriesReference(cells).size() <= 255;
+}
+
+TRange TWorkbook::Range(const QString& address) {
+    const TBlock b = ParseBlock(address);
+    return TRange(*this, b.top, b.left, b.bottom, b.right);
 }
 
 TCell TWorkbook::Cell(int row, int column) const {
@@ -173,6 +210,28 @@ QString WriterError(lxw_error error) {
     return QString::fromUtf8(lxw_strerror(error));
 }
 
+lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const TChart& chart,
+                      const QString& labelFormat) {
+    const bool pie = chart.type == TChartType::Pie;
+    lxw_chart* drawn = workbook_add_chart(book, pie ? LXW_CHART_PIE : LXW_CHART_COLUMN);
+    const QByteArray categories = (QLatin1Char('=') + SeriesReference(chart.categories)).toUtf8();
+    const QByteArray values = (QLatin1Char('=') + SeriesReference(chart.values)).toUtf8();
+    lxw_chart_series* series =
+        drawn ? chart_add_series(drawn, categories.constData(), values.constData()) : nullptr;
+    if (!series)
+        return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    chart_title_set_name(drawn, chart.title.toUtf8().constData());
+    chart_legend_set_position(drawn, LXW_CHART_LEGEND_NONE);
+    chart_series_set_labels(series);
+    if (pie) {
+        chart_series_set_labels_options(series, LXW_FALSE, LXW_TRUE, LXW_TRUE);
+        chart_series_set_labels_separator(series, LXW_CHART_LABEL_SEPARATOR_NEWLINE);
+    }
+    if (!labelFormat.isEmpty())
+        chart_series_set_labels_num_format(series, labelFormat.toUtf8().constData());
+    return worksheet_insert_chart(sheet, lxw_row_t(chart.row), lxw_col_t(chart.column), drawn);
+}
+
 } // namespace
 
 void TWorkbook::SaveAs(const QString& path) const {
@@ -185,7 +244,8 @@ void TWorkbook::SaveAs(const QString& path) const {
     const QByteArray tempName = QFile::encodeName(temp.fileName());
 
     lxw_workbook* book = workbook_new(tempName.constData());
-    lxw_worksheet* sheet = book ? workbook_add_worksheet(book, nullptr) : nullptr;
+    lxw_worksheet* sheet =
+        book ? workbook_add_worksheet(book, kSheetName.toUtf8().constData()) : nullptr;
     if (!sheet) {
         lxw_workbook_free(book);
         throw EWorkbookError(WriterError(LXW_ERROR_MEMORY_MALLOC_FAILED));
@@ -199,6 +259,11 @@ void TWorkbook::SaveAs(const QString& path) const {
         keep(worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
     if (FFitToPageWidth)
         worksheet_fit_to_pages(sheet, 1, 0);
+    if (!FPrintArea.isEmpty()) {
+        const TBlock b = ParseBlock(FPrintArea);
+        keep(worksheet_print_area(sheet, lxw_row_t(b.top), lxw_col_t(b.left), lxw_row_t(b.bottom),
+                                  lxw_col_t(b.right)));
+    }
     std::map<TCellStyle, lxw_format*> formats;
     for (const auto& [place, cell] : FCells) {
         const auto [row, column] = place;
@@ -216,6 +281,10 @@ void TWorkbook::SaveAs(const QString& path) const {
             keep(worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), *number, format));
         else
             keep(worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(column), format));
+    }
+    for (const TChart& chart : FCharts) {
+        const TBlock first = ParseBlock(chart.values.section(QLatin1Char(','), 0, 0));
+        keep(InsertChart(book, sheet, chart, Cell(first.top, first.left).style.numberFormat));
     }
     // Closing writes the file and frees the workbook whatever happened before.
     const lxw_error closed = workbook_close(book);

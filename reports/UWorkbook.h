@@ -9,6 +9,7 @@
 #include <map>
 #include <utility>
 #include <variant>
+#include <vector>
 
 // Writing the file failed; the message is the system's or the writer's own text.
 class EWorkbookError : public EAppError {
@@ -48,6 +49,22 @@ struct TCell {
     TCellStyle style;
 };
 
+enum class TChartType { Pie, Column };
+
+// A chart over the worksheet's own cells, so that it follows their edits. Categories and
+// values are an A1 block ("G11:I11") or, where the points lie apart, cells listed with commas
+// ("F6,F9"). Each point is labelled with its value in the number format of the first value
+// cell, a pie's also with its category; there is no legend.
+struct TChart {
+    TChartType type = TChartType::Column;
+    QString title;
+    QString categories, values;
+    int row = 0, column = 0; // 0-based cell under the chart's top-left corner
+};
+
+// Spreadsheets refuse a series reference longer than 255 characters; whether the cells fit.
+bool FitsChartSeries(const QString& cells);
+
 class TWorkbook;
 
 // A block of cells of the worksheet; every setter applies to each of its cells.
@@ -84,6 +101,9 @@ public:
     void SetColumnWidth(int column, double width);
     // Printing scales the sheet down to the width of one page.
     void SetFitToPageWidth(bool fit) { FFitToPageWidth = fit; }
+    // Printing takes only this block ("A1:I11"); without one, whatever the sheet holds.
+    void SetPrintArea(const QString& block) { FPrintArea = block; }
+    void AddChart(const TChart& chart) { FCharts.push_back(chart); }
 
     // Writes the file through a temporary file beside it, so that a failure leaves
     // neither a half-written file nor a changed one behind.
@@ -96,4 +116,6 @@ private:
     std::map<std::pair<int, int>, TCell> FCells;
     std::map<int, double> FColumnWidths;
     bool FFitToPageWidth = false;
+    QString FPrintArea;
+    std::vector<TChart> FCharts;
 };

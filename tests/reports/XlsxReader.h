@@ -1,10 +1,12 @@
 #pragma once
 // Reads back what a written .xlsx holds on its first worksheet: each cell's value and the
-// style parts the reports set (number format, bold, font colour, solid fill, thin borders).
+// style parts the reports set (number format, bold, font colour, solid fill, thin borders),
+// the print area and the charts.
 
 #include <QString>
 #include <map>
 #include <optional>
+#include <vector>
 
 struct TXlsxCell {
     bool exists = false;
@@ -20,10 +22,20 @@ struct TXlsxCell {
     QString Borders() const;
 };
 
+// A chart of the worksheet: its kind as the chart part names it ("pieChart", "barChart"), its
+// title, the references of its first series and where its top-left corner lies (0-based).
+struct TXlsxChart {
+    QString kind, title, categories, values;
+    QString labelFormat; // the data labels' number format, empty without labels
+    int row = -1, column = -1;
+};
+
 struct TXlsxSheet {
     bool read = false; // the file was a workbook with a first worksheet
     std::map<QString, TXlsxCell> cells;
     std::map<int, double> columnWidths; // 1-based column
+    QString printArea;                  // "Sheet1!$A$1:$I$11", empty for none
+    std::vector<TXlsxChart> charts;     // in the order they were added
     // A cell never written reads as one that does not exist.
     TXlsxCell Cell(const QString& address) const;
 };
