@@ -1,5 +1,5 @@
 // The ration's workbook read back from the written file: cells, number formats, fonts, fills
-// and borders, the title rule, and what the export does with the file.
+// and borders, the charts, the title rule, and what the export does with the file.
 
 #include "app/UMain.h"
 #include "reports/URationWorkbook.h"
@@ -84,8 +84,10 @@ private slots:
         QCOMPARE(Text(sheet, "B4"), QStringLiteral("08:00"));
         QCOMPARE(Text(sheet, "C4"), QStringLiteral("Творог"));
         QCOMPARE(Text(sheet, "D5"), QStringLiteral("2 * тарелка"));
-        QCOMPARE(Text(sheet, "E4"), QStringLiteral("200"));
-        QVERIFY(!sheet.Cell("E4").number);
+        for (const auto& [a, grams] : {std::pair{"E4", 200}, {"E6", 600}, {"E9", 250}}) {
+            QVERIFY2(sheet.Cell(a).number == grams && !sheet.Cell(a).text, a);
+            QCOMPARE(sheet.Cell(a).numberFormat, QStringLiteral("0"));
+        }
         QVERIFY(!sheet.Cell("B5").HasValue());
         const std::pair<const char*, double> numbers[] = {
             {"F4", 150}, {"G4", 5},   {"H4", 3},   {"I4", 25},   {"F8", 527.5},
@@ -106,7 +108,6 @@ private slots:
             QCOMPARE(Text(sheet, "D" + QString::number(r)), QStringLiteral("Итого за прием:"));
             CheckLook(sheet, 'B', 'I', r, kBlue, true, kLightYellow);
         }
-        QCOMPARE(Text(sheet, "E9"), QStringLiteral("250"));
 
         // The day's total and its shares of the energy, framed together.
         QCOMPARE(Text(sheet, "D10"), QStringLiteral("Итого:"));
@@ -116,15 +117,36 @@ private slots:
         QCOMPARE(Text(sheet, "H10"), QStringLiteral("40,0г"));
         QCOMPARE(Text(sheet, "I10"), QStringLiteral("150,0г"));
         CheckLook(sheet, 'B', 'I', 10, kRed, true, kLightGreen);
-        QCOMPARE(Text(sheet, "G11"), QStringLiteral("17,2%"));
-        QCOMPARE(Text(sheet, "H11"), QStringLiteral("31,2%"));
-        QCOMPARE(Text(sheet, "I11"), QStringLiteral("51,6%"));
-        QCOMPARE(sheet.Cell("H11").numberFormat, QStringLiteral("0.0%"));
+        // The shares as the fractions of the percentages shown: 17,2 % is 0.172.
+        for (const auto& [a, share] : {std::pair{"G11", 0.172}, {"H11", 0.312}, {"I11", 0.516}}) {
+            QVERIFY2(qFuzzyCompare(sheet.Cell(a).number.value_or(0), share), a);
+            QCOMPARE(sheet.Cell(a).numberFormat, QStringLiteral("0.0%"));
+        }
         QVERIFY(!sheet.Cell("B11").HasValue());
         CheckLook(sheet, 'B', 'I', 11, kGreen, true, kLightGreen);
         CheckBorders(sheet, 'B', 'I', 10, kAllEdges);
         CheckBorders(sheet, 'B', 'I', 11, kAllEdges);
         QVERIFY(!sheet.Cell("B12").exists && !sheet.Cell("J10").exists);
+
+        // The page prints the table alone; the charts stand right of it, one above the other.
+        QCOMPARE(sheet.printArea, QStringLiteral("Sheet1!$A$1:$I$11"));
+        QCOMPARE(sheet.charts.size(), size_t(2));
+        const TXlsxChart& pie = sheet.charts[0];
+        QCOMPARE(pie.kind, QStringLiteral("pieChart"));
+        QCOMPARE(pie.title, QStringLiteral("Энергия: белки, жиры, углеводы"));
+        QCOMPARE(pie.values, QStringLiteral("Sheet1!$G$11:$I$11"));
+        QCOMPARE(pie.categories, QStringLiteral("Sheet1!$K$4:$K$6"));
+        QCOMPARE(Text(sheet, "K4") + Text(sheet, "K5") + Text(sheet, "K6"),
+                 QStringLiteral("БелкиЖирыУглеводы"));
+        QCOMPARE(pie.labelFormat, QStringLiteral("0.0%"));
+        QCOMPARE(std::pair(pie.row, pie.column), std::pair(2, 10));
+        const TXlsxChart& meals = sheet.charts[1];
+        QCOMPARE(meals.kind, QStringLiteral("barChart"));
+        QCOMPARE(meals.title, QStringLiteral("Ккал по приёмам пищи"));
+        QCOMPARE(meals.categories, QStringLiteral("(Sheet1!$B$4,Sheet1!$B$7)"));
+        QCOMPARE(meals.values, QStringLiteral("(Sheet1!$F$6,Sheet1!$F$9)"));
+        QCOMPARE(meals.labelFormat, QStringLiteral("0.0"));
+        QVERIFY(meals.column == 10 && meals.row >= 18);
     }
 
     void LayoutWithoutNutrients() {
@@ -151,6 +173,39 @@ private slots:
         CheckBorders(sheet, 'B', 'F', 10, kAllEdges);
         QVERIFY(!sheet.Cell("G10").exists && !sheet.Cell("B11").exists &&
                 !sheet.Cell("G11").exists);
+        QCOMPARE(sheet.printArea, QStringLiteral("Sheet1!$A$1:$I$10"));
+        QCOMPARE(sheet.charts.size(), size_t(1));
+        QCOMPARE(sheet.charts[0].kind, QStringLiteral("barChart"));
+        QCOMPARE(std::pair(sheet.charts[0].row, sheet.charts[0].column), std::pair(2, 10));
+        QVERIFY(!sheet.Cell("K4").exists);
+    }
+
+    // The column chart wants the subtotals and two meals at least, and references that a
+    // spreadsheet accepts.
+    void MealsChartOnlyForMealSubtotals() {
+        TLocaleScope comma(TLocaleScope::Comma());
+        QTemporaryDir dir;
+        const auto meals = [](int count, bool subtotals) {
+            std::vector<TRacRow> rows;
+            for (int m = 0; m < count; ++m) {
+                rows.push_back(Row(QString::number(m + 8) + ":00",
+                                   {"Чай", "100г", "100", "10,0", "1,0", "0,0", "2,0"}, m));
+                if (subtotals)
+                    rows.push_back(
+                        Row("", {"", kMealTotalText, "100", "10,0", "1,0", "0,0", "2,0"}));
+            }
+            return WithTotals(rows, {"100", "10,0", "1,0", "0,0", "2,0"});
+        };
+        const auto kinds = [&](const TRacTable& table) {
+            QStringList list;
+            for (const TXlsxChart& chart : Written(table, true, dir.filePath("m.xlsx")).charts)
+                list.append(chart.kind);
+            return list;
+        };
+        QCOMPARE(kinds(meals(1, true)), QStringList{"pieChart"});
+        QCOMPARE(kinds(meals(3, false)), QStringList{"pieChart"});
+        QCOMPARE(kinds(meals(18, true)), (QStringList{"pieChart", "barChart"}));
+        QCOMPARE(kinds(meals(25, true)), QStringList{"pieChart"});
     }
 
     void DayWithoutNutrientsInAPointLocale() {
@@ -164,6 +219,7 @@ private slots:
         QCOMPARE(Text(sheet, "F5"), QStringLiteral("2.5кк"));
         for (const char* a : {"G6", "H6", "I6"})
             QCOMPARE(Text(sheet, a), QStringLiteral("?%"));
+        QVERIFY(sheet.charts.empty());
     }
 
     void TitleDropsTheFirstExactExtension() {
