@@ -221,11 +221,18 @@ lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const TChart& ch
     if (!series)
         return LXW_ERROR_MEMORY_MALLOC_FAILED;
     chart_title_set_name(drawn, chart.title.toUtf8().constData());
+    // A title of one line leaves the plot its room.
+    lxw_chart_font titleFont = {};
+    titleFont.size = 12;
+    titleFont.bold = LXW_TRUE;
+    chart_title_set_name_font(drawn, &titleFont);
     chart_legend_set_position(drawn, LXW_CHART_LEGEND_NONE);
     chart_series_set_labels(series);
     if (pie) {
         chart_series_set_labels_options(series, LXW_FALSE, LXW_TRUE, LXW_TRUE);
         chart_series_set_labels_separator(series, LXW_CHART_LABEL_SEPARATOR_NEWLINE);
+        // Outside the slices a name is never broken inside a narrow one.
+        chart_series_set_labels_position(series, LXW_CHART_LABEL_POSITION_OUTSIDE_END);
     }
     if (!labelFormat.isEmpty())
         chart_series_set_labels_num_format(series, labelFormat.toUtf8().constData());
