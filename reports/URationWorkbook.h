@@ -1,6 +1,7 @@
 #pragma once
 // The ration as a spreadsheet workbook: the report's frame, the rows from B4 on, the day's
-// total and the shares of Б, Ж, У, written to a file the user names.
+// total and the shares of Б, Ж, У, with charts of the shares and of the meals' kcal beside
+// the table, written to a file the user names.
 
 #include "ration/URacionTable.h"
 #include "reports/UWorkbook.h"
@@ -18,7 +19,9 @@ TWorkbook BeginRationWorkbook();
 QString WorkbookTitle(const QString& path);
 
 // Writes the title and the table into a workbook begun with BeginRationWorkbook; withBzu
-// (CB2) keeps the Б, Ж, У columns, otherwise their headings are cleared.
+// (CB2) keeps the Б, Ж, У columns, otherwise their headings are cleared. Grams and shares are
+// numbers. The pie of the shares comes when they are shown and the day has energy in them,
+// the column chart of the meals when there are subtotals of two meals or more.
 void FillRationWorkbook(TWorkbook& book, const TRacTable& table, bool withBzu,
                         const QString& title);
 
