@@ -1,9 +1,9 @@
 #include "tests/reports/XlsxReader.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
-#include <tuple>
 #include <vector>
 #include <zip.h>
 
@@ -176,62 +176,22 @@ void ReadSheet(const QByteArray& xml, const TStyles& styles, const std::vector<Q
     }
 }
 
-QString ReadPrintArea(const QByteArray& xml) {
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == QStringLiteral("definedName") &&
-            reader.attributes().value(QStringLiteral("name")) == QStringLiteral("_xlnm.Print_Area"))
-            return reader.readElementText();
-    }
-    return {};
+// The first capture of the pattern in the part, empty without a match.
+QString Captured(const QByteArray& xml, const char* pattern) {
+    return QRegularExpression(QString::fromLatin1(pattern),
+                              QRegularExpression::DotMatchesEverythingOption)
+        .match(QString::fromUtf8(xml))
+        .captured(1);
 }
 
 TXlsxChart ReadChart(const QByteArray& xml) {
     TXlsxChart chart;
-    QXmlStreamReader reader(xml);
-    QString part; // the series' cat or val, the title's tx
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (!reader.isStartElement())
-            continue;
-        const QString name = reader.name().toString();
-        if (name.endsWith(QStringLiteral("Chart")))
-            chart.kind = name;
-        else if (name == QStringLiteral("cat") || name == QStringLiteral("val") ||
-                 name == QStringLiteral("title"))
-            part = name;
-        else if (name == QStringLiteral("t") && part == QStringLiteral("title"))
-            chart.title += reader.readElementText();
-        else if (name == QStringLiteral("f"))
-            (part == QStringLiteral("cat") ? chart.categories : chart.values) =
-                reader.readElementText();
-        // The series' data labels come before its references, the axes' formats after.
-        else if (name == QStringLiteral("numFmt") && chart.values.isEmpty())
-            chart.labelFormat = reader.attributes().value(QStringLiteral("formatCode")).toString();
-    }
+    chart.kind = Captured(xml, "<c:(\\w+Chart)>");
+    chart.title = Captured(xml, "<c:title>.*?<a:t>(.*?)</a:t>");
+    chart.categories = Captured(xml, "<c:cat>.*?<c:f>(.*?)</c:f>");
+    chart.values = Captured(xml, "<c:val>.*?<c:f>(.*?)</c:f>");
+    chart.labelFormat = Captured(xml, "<c:dLbls><c:numFmt formatCode=\"(.*?)\"");
     return chart;
-}
-
-// The top-left cells of the drawing's anchors, in order.
-std::vector<std::pair<int, int>> ReadAnchors(const QByteArray& xml) {
-    std::vector<std::pair<int, int>> anchors;
-    QXmlStreamReader reader(xml);
-    bool from = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == QStringLiteral("from")) {
-            from = true;
-            anchors.emplace_back(-1, -1);
-        } else if (reader.isEndElement() && reader.name() == QStringLiteral("from")) {
-            from = false;
-        } else if (from && reader.isStartElement() && reader.name() == QStringLiteral("col")) {
-            anchors.back().second = reader.readElementText().toInt();
-        } else if (from && reader.isStartElement() && reader.name() == QStringLiteral("row")) {
-            anchors.back().first = reader.readElementText().toInt();
-        }
-    }
-    return anchors;
 }
 
 } // namespace
@@ -246,7 +206,8 @@ TXlsxSheet ReadXlsx(const QString& path) {
     const TStyles styles = ReadStyles(ZipEntry(archive, "xl/styles.xml"));
     const std::vector<QString> strings =
         ReadSharedStrings(ZipEntry(archive, "xl/sharedStrings.xml"));
-    sheet.printArea = ReadPrintArea(ZipEntry(archive, "xl/workbook.xml"));
+    sheet.printArea = Captured(ZipEntry(archive, "xl/workbook.xml"),
+                               "<definedName name=\"_xlnm.Print_Area\"[^>]*>(.*?)<");
     for (int i = 1;; ++i) {
         const QByteArray xml =
             ZipEntry(archive, qPrintable(QStringLiteral("xl/charts/chart%1.xml").arg(i)));
@@ -254,9 +215,18 @@ TXlsxSheet ReadXlsx(const QString& path) {
             break;
         sheet.charts.push_back(ReadChart(xml));
     }
-    const auto anchors = ReadAnchors(ZipEntry(archive, "xl/drawings/drawing1.xml"));
-    for (size_t i = 0; i < sheet.charts.size() && i < anchors.size(); ++i)
-        std::tie(sheet.charts[i].row, sheet.charts[i].column) = anchors[i];
+    // The drawing anchors the charts in the order they were added.
+    static const QRegularExpression from(
+        QStringLiteral("<xdr:from><xdr:col>(\\d+)</xdr:col>.*?<xdr:row>(\\d+)</xdr:row>"));
+    auto anchors =
+        from.globalMatch(QString::fromUtf8(ZipEntry(archive, "xl/drawings/drawing1.xml")));
+    for (TXlsxChart& chart : sheet.charts) {
+        if (!anchors.hasNext())
+            break;
+        const QRegularExpressionMatch anchor = anchors.next();
+        chart.column = anchor.captured(1).toInt();
+        chart.row = anchor.captured(2).toInt();
+    }
     zip_close(archive);
     sheet.read = !sheetXml.isEmpty();
     ReadSheet(sheetXml, styles, strings, sheet);
