@@ -1,6 +1,7 @@
 // Group tree of the main window.
 
 #include "app/UMain.h"
+#include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
 #include "catalog/UNewProd.h"
 #include "store/UDM.h"
@@ -59,14 +60,12 @@ void TfMain::ButVerhClick() {
         if (position == 0)
             return;
         QTreeWidgetItem* upper = group->child(position - 1);
+        StorePositions(NodeId(node), position - 1, NodeId(upper), position);
         SwapNodes(upper, node);
-        StoreNodePosition(upper, DM->SQLGrup);
-        StoreNodePosition(node, DM->SQLGrup);
         SelectNode(TVGrup, upper);
     } else {
         QTreeWidgetItem* upper = TVGrup->topLevelItem(position - 1);
-        StorePosition(DM->SQLGrup, position - 1, NodeId(node));
-        StorePosition(DM->SQLGrup, position, NodeId(upper));
+        StorePositions(NodeId(node), position - 1, NodeId(upper), position);
         TPaintingSuspended suspended(TVGrup);
         SwapNodes(upper, node);
         ReloadChildNodes(upper, DM->SQLGrup, IL1);
@@ -85,17 +84,15 @@ void TfMain::ButVnizClick() {
         if (position + 1 >= group->childCount())
             return;
         QTreeWidgetItem* lower = group->child(position + 1);
+        StorePositions(NodeId(lower), position, NodeId(node), position + 1);
         SwapNodes(node, lower);
-        StoreNodePosition(node, DM->SQLGrup);
-        StoreNodePosition(lower, DM->SQLGrup);
         SelectNode(TVGrup, lower);
     } else {
         if (position + 1 >= TVGrup->topLevelItemCount())
             return;
         QTreeWidgetItem* lower = TVGrup->topLevelItem(position + 1);
         const int movedId = NodeId(node);
-        StorePosition(DM->SQLGrup, position + 1, movedId);
-        StorePosition(DM->SQLGrup, position, NodeId(lower));
+        StorePositions(movedId, position + 1, NodeId(lower), position);
         TPaintingSuspended suspended(TVGrup);
         SwapNodes(node, lower);
         ReloadChildNodes(lower, DM->SQLGrup, IL1);

@@ -74,7 +74,7 @@ void TfMain::ButDelProdClick() {
     const QTreeWidgetItem* item = LVProd->Selected();
     if (!item)
         return;
-    DeleteProduct(DM->SQLGrup, TListView::Data(item));
+    DeleteProduct(DM->ADOTrans, DM->SQLGrup, TListView::Data(item));
     APaintTVProd();
     APaintLVRAc();
 }

@@ -4,7 +4,9 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -34,6 +36,10 @@ QString WithSeparator(std::string text) {
     QString result = QString::fromLatin1(text.data(), int(text.size()));
     result.replace(QLatin1Char('.'), DecimalSeparator());
     return result;
+}
+
+EConvertError TooLarge(const QString& typed) {
+    return EConvertError(QStringLiteral("«%1» — слишком большое число").arg(typed));
 }
 
 QString NonFiniteText(double value) {
@@ -112,6 +118,19 @@ long long RoundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));
 }
 
+int RoundToInt(double value, const QString& typed) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= double(INT_MIN) && rounded <= double(INT_MAX)))
+        throw TooLarge(typed);
+    return int(rounded);
+}
+
+double FiniteResult(double value, const QString& typed) {
+    if (!std::isfinite(value))
+        throw EConvertError(QStringLiteral("«%1» — результат слишком велик").arg(typed));
+    return value;
+}
+
 double RoundedTo(double value, int precision) {
     return StrToFloat(FormatFixed(value, precision));
 }
@@ -172,9 +191,21 @@ bool TryStrToInt(const QString& text, int& value) {
 
 int StrToInt(const QString& text) {
     int value = 0;
-    if (!TryStrToInt(text, value))
-        throw EConvertError(QStringLiteral("«%1» — не целое число").arg(text));
-    return value;
+    if (TryStrToInt(text, value))
+        return value;
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    if (wholeNumber.match(text.trimmed()).hasMatch())
+        throw TooLarge(text);
+    throw EConvertError(QStringLiteral("«%1» — не целое число").arg(text));
+}
+
+bool IsBelowZero(const QString& text) {
+    double value = 0;
+    return TryStrToFloat(text, value) && value < 0;
+}
+
+QString BelowZeroMessage(const QString& field) {
+    return QStringLiteral("Число в поле «%1» не может быть меньше 0").arg(field);
 }
 
 double NutrientEnergy(double bel, double zir, double ugl) {

@@ -26,16 +26,26 @@ QString FormatWholeGrams(long long grams);
 
 // To the nearest whole number, an exact half to the even neighbour.
 long long RoundHalfEven(double value);
+// The same rounding for a 32-bit column: a value that is not finite or does not fit raises
+// EConvertError naming the text the user typed.
+int RoundToInt(double value, const QString& typed);
+// A computed value that is not finite raises EConvertError naming the text the user typed.
+double FiniteResult(double value, const QString& typed);
 
 // A formatted value read back as a number ("%*.*f" with the precision, then read).
 double RoundedTo(double value, int precision);
 
 // Typed numbers: blanks around are ignored; the locale separator, a point or a comma all
-// mark the decimals. Failure raises EConvertError with a Russian message.
+// mark the decimals. Failure raises EConvertError with a Russian message; a whole number
+// beyond the 32-bit range is reported as too large.
 bool TryStrToFloat(const QString& text, double& value);
 double StrToFloat(const QString& text);
 bool TryStrToInt(const QString& text, int& value);
 int StrToInt(const QString& text);
+
+// A typed amount below zero (pasted text goes round the key filters), and the notice for it.
+bool IsBelowZero(const QString& text);
+QString BelowZeroMessage(const QString& field);
 
 // The energy carried by protein, fat and carbohydrates, and their shares in percent.
 double NutrientEnergy(double bel, double zir, double ugl);

@@ -1,5 +1,6 @@
 #include "catalog/UGroupStore.h"
 
+#include "catalog/UGroupTree.h"
 #include "store/UDM.h"
 
 namespace {
@@ -76,6 +77,13 @@ void UpdateSubgroup(int idGrup, const QString& name, int numTv, int idParent) {
     q.SetParam(QStringLiteral("a1"), numTv);
     q.SetParam(QStringLiteral("g"), idParent);
     q.ExecSQL();
+}
+
+void StorePositions(int firstId, int firstPosition, int secondId, int secondPosition) {
+    TTransaction transaction(DM->ADOTrans);
+    StorePosition(DM->SQLGrup, firstPosition, firstId);
+    StorePosition(DM->SQLGrup, secondPosition, secondId);
+    transaction.Commit();
 }
 
 std::vector<TGroupRow> TopLevelGroups() {

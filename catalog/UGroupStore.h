@@ -18,6 +18,8 @@ void RenameGroup(int idGrup, const QString& name);
 // A group without subgroups becomes the last subgroup of another group.
 void MoveGroupInto(int idGrup, const QString& name, int numTv, int idParent);
 void UpdateSubgroup(int idGrup, const QString& name, int numTv, int idParent);
+// Two neighbours change places: the num_tv of both rows are written in one transaction.
+void StorePositions(int firstId, int firstPosition, int secondId, int secondPosition);
 // The top-level groups in the store's order.
 std::vector<TGroupRow> TopLevelGroups();
 std::vector<TGroupRow> TopLevelGroupsOtherThan(int idGrup);

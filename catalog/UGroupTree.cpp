@@ -152,7 +152,3 @@ void StorePosition(TQuery& q, int position, int idGrup) {
              QStringLiteral(" WHERE id_grup=") + QString::number(idGrup));
     q.ExecSQL();
 }
-
-void StoreNodePosition(const QTreeWidgetItem* node, TQuery& q) {
-    StorePosition(q, NodePosition(node), NodeId(node));
-}

@@ -36,5 +36,3 @@ void LoadGroupTree(QTreeWidget* tree, TQuery& q, const QIcon& icon);
 void ReloadChildNodes(QTreeWidgetItem* node, TQuery& q, const QIcon& icon);
 // Writes the position as the num_tv of the group's row.
 void StorePosition(TQuery& q, int position, int idGrup);
-// Writes the node's position as the num_tv of its row.
-void StoreNodePosition(const QTreeWidgetItem* node, TQuery& q);

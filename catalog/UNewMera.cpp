@@ -169,7 +169,7 @@ void TfNewMera::EdGrammKeyPress(QChar& key) {
 
 void TfNewMera::EdGrammExit() {
     if (FKkal != 0)
-        EdKkal->setText(MeasureKcalText(StrToInt(EdGramm->text()), FKkal));
+        EdKkal->setText(MeasureKcalText(EdGramm->text(), FKkal));
 }
 
 void TfNewMera::EdKkalKeyPress(QChar& key) {
@@ -186,17 +186,20 @@ void TfNewMera::EdKkalChange() {
 
 void TfNewMera::EdKkalExit() {
     if (FKkal != 0)
-        EdGramm->setText(MeasureGramsText(StrToFloat(EdKkal->text()), FKkal));
+        EdGramm->setText(MeasureGramsText(EdKkal->text(), FKkal));
 }
 
 void TfNewMera::DeriveProductEnergy() {
-    const double perGram = EnergyPerGram(StrToFloat(EdKkal->text()), StrToInt(EdGramm->text()));
+    const QString typed = EdKkal->text();
+    const double perGram = EnergyPerGram(StrToFloat(typed), StrToInt(EdGramm->text()));
     std::vector<std::pair<int, double>> measures;
     for (int i = 0; i < LVNewMera->Count(); ++i) {
         const QTreeWidgetItem* row = LVNewMera->Item(i);
-        measures.emplace_back(TListView::Data(row),
-                              DerivedMeasureKcal(StrToInt(TListView::SubItem(row, 0)), perGram));
+        measures.emplace_back(
+            TListView::Data(row),
+            DerivedMeasureKcal(StrToInt(TListView::SubItem(row, 0)), perGram, typed));
     }
+    const double productKcal = DerivedProductKcal(perGram, typed);
     FMessage->Show(QStringLiteral("Все меры, включая меру 100г, будут пересчитаны с учетом новых "
                                   "данных по соотношению ккал-грамм"),
                    this);
@@ -209,10 +212,8 @@ void TfNewMera::DeriveProductEnergy() {
     }
     q.SetSQL(QStringLiteral("UPDATE tab_prod SET kkal=:kkal_mera WHERE id_prod=") +
              QString::number(FIdProd));
-    q.SetParam(QStringLiteral("kkal_mera"), DerivedProductKcal(perGram));
+    q.SetParam(QStringLiteral("kkal_mera"), productKcal);
     q.ExecSQL();
-    if (DM->ADOTrans.InTransaction())
-        DM->ADOTrans.CommitTrans();
 }
 
 void TfNewMera::ChangeMeasure(int idMif) {
@@ -264,16 +265,27 @@ void TfNewMera::ButOK1Click() {
                        this);
         return;
     }
+    for (QLineEdit* edit : {EdGramm, EdKkal}) {
+        if (IsBelowZero(edit->text())) {
+            const QLabel* label = edit == EdGramm ? Label3 : Label4;
+            if (FMessage->Show(BelowZeroMessage(label->text()), this) == mrOk)
+                edit->setFocus();
+            return;
+        }
+    }
     const QTreeWidgetItem* selected = LVNewMera->Selected();
     const bool changing = ButOK->text() == kChangeCaption;
     if (changing && !selected)
         return;
+    // The derived energy and the measure are stored together or not at all.
+    TTransaction transaction(DM->ADOTrans);
     if (FKkal == 0 && grams != QLatin1String("0"))
         DeriveProductEnergy();
     if (changing)
         ChangeMeasure(TListView::Data(selected));
     else
         AddMeasure();
+    transaction.Commit();
     APaintLVNewMera();
     MainWindow()->APaintTVProd();
     ClosePanel();

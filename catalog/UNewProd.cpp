@@ -1,5 +1,6 @@
 #include "catalog/UNewProd.h"
 
+#include "base/UFormat.h"
 #include "catalog/UNewMera.h"
 #include "catalog/UProdRules.h"
 #include "store/UDM.h"
@@ -20,6 +21,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <array>
+#include <utility>
 
 TfNewProd* fNewProd = nullptr;
 
@@ -121,13 +124,17 @@ void TfNewProd::FormCreate() {
 void TfNewProd::FormShow() {
     FKKalEdited = false;
     // The opener may have filled the record's values; show them all.
-    for (TDBEdit* edit : {DBEdNaim, DBEdKKal, DBEdB, DBEdZ, DBEdU})
-        edit->Reset();
+    ShowRecord();
     MainWindow()->APaintCBGrup();
     XiButton1->setVisible(Caption() == kEditProdCaption);
     CBBZYClick();
     CentreOver(MainWindow());
     DBEdNaim->setFocus();
+}
+
+void TfNewProd::ShowRecord() {
+    for (TDBEdit* edit : {DBEdNaim, DBEdKKal, DBEdB, DBEdZ, DBEdU})
+        edit->Reset();
 }
 
 void TfNewProd::FormClose() {
@@ -222,7 +229,12 @@ void TfNewProd::AddHundredGramMeasure(int idProd, double kkal) {
     q.ExecSQL();
 }
 
-void TfNewProd::RecomputeMeasures(int idProd, double kkal) {
+void TfNewProd::RecomputeMeasures(int idProd, double kkal, const QString& typed) {
+    TQuery& heaviest = DM->SQLGrup;
+    heaviest.SetSQL(QStringLiteral("SELECT max(g_mera) FROM tab_mera WHERE id_prod=") +
+                    QString::number(idProd));
+    heaviest.Open();
+    FiniteResult(heaviest.Fields(0).AsFloat() * (kkal / 100), typed);
     FMessage->Show(QStringLiteral("Все существующие меры для данного продукта будут пересчитаны "
                                   "с учетом новых данных по соотношению ккал-грамм"),
                    this);
@@ -233,15 +245,67 @@ void TfNewProd::RecomputeMeasures(int idProd, double kkal) {
     q.ExecSQL();
 }
 
+bool TfNewProd::RefuseEmptyName() {
+    if (!DBEdNaim->text().trimmed().isEmpty())
+        return false;
+    if (FMessage->Show(QStringLiteral("Запишите название продукта"), this) == mrOk)
+        DBEdNaim->setFocus();
+    return true;
+}
+
+bool TfNewProd::RefuseBelowZero() {
+    const std::pair<TDBEdit*, QLabel*> fields[] = {
+        {DBEdKKal, Label1}, {DBEdB, LabBel}, {DBEdZ, Label3}, {DBEdU, Label4}};
+    for (const auto& [edit, label] : fields) {
+        if (!IsBelowZero(edit->text()))
+            continue;
+        if (edit->parentWidget() == XiPanel1)
+            CBBZY->setChecked(true);
+        if (FMessage->Show(BelowZeroMessage(label->text().trimmed()), this) == mrOk)
+            edit->setFocus();
+        return true;
+    }
+    return false;
+}
+
+void TfNewProd::PostTogether(const std::function<void(int idProd, double kkal)>& writes) {
+    TTableProd& table = DM->TableProd;
+    const bool adding = table.State() == TDataSetState::Insert;
+    try {
+        TTransaction transaction(DM->ADOTrans);
+        table.Post();
+        writes(table.FieldValue(QStringLiteral("id_prod")).toInt(),
+               table.FieldValue(QStringLiteral("kkal")).toDouble());
+        transaction.Commit();
+    } catch (...) {
+        if (table.State() == TDataSetState::Browse)
+            PendAgain(adding);
+        throw;
+    }
+}
+
+void TfNewProd::PendAgain(bool adding) {
+    TTableProd& table = DM->TableProd;
+    std::array<QVariant, TTableProd::kFieldCount> typed;
+    for (int i = 0; i < TTableProd::kFieldCount; ++i)
+        typed[std::size_t(i)] =
+            table.FieldValue(QString::fromLatin1(TTableProd::kFieldNames[std::size_t(i)]));
+    if (adding)
+        table.Append();
+    else
+        table.Locate(typed[0].toInt());
+    for (int i = 1; i < TTableProd::kFieldCount; ++i)
+        table.SetFieldValue(QString::fromLatin1(TTableProd::kFieldNames[std::size_t(i)]),
+                            typed[std::size_t(i)]);
+    ShowRecord();
+}
+
 void TfNewProd::ButCancelClick() {
     TTableProd& table = DM->TableProd;
     if (CBGrup->currentIndex() >= 0)
         table.SetFieldValue(QStringLiteral("id_grup"), CBGrup->currentData().toInt());
-    if (DBEdNaim->text().trimmed().isEmpty()) {
-        if (FMessage->Show(QStringLiteral("Запишите название продукта"), this) == mrOk)
-            DBEdNaim->setFocus();
+    if (RefuseEmptyName())
         return;
-    }
     if (DBEdKKal->text().trimmed().isEmpty()) {
         if (FMessage->Show(QStringLiteral("Запишите калорийность. Если она неизвестна для 100г "
                                           "поставьте 0"),
@@ -249,17 +313,17 @@ void TfNewProd::ButCancelClick() {
             DBEdKKal->setFocus();
         return;
     }
+    if (RefuseBelowZero())
+        return;
     // Every stored product belongs to a group; the choice is empty only in an empty catalog.
     if (CBGrup->currentIndex() < 0) {
         FMessage->Show(QStringLiteral("Выберите группу для продукта"), this);
         CBGrup->setFocus();
         return;
     }
-    table.Post();
-    const int idProd = table.FieldValue(QStringLiteral("id_prod")).toInt();
-    const double kkal = table.FieldValue(QStringLiteral("kkal")).toDouble();
     if (Caption() == kNewProdCaption) {
-        AddHundredGramMeasure(idProd, kkal);
+        // The row and its "100г" measure make one write; the question comes after it.
+        PostTogether([this](int idProd, double kkal) { AddHundredGramMeasure(idProd, kkal); });
         if (fDialog->AskYes(
                 QStringLiteral("Внести для нового продукта допольнительные меры (порции)?"),
                 this)) {
@@ -273,10 +337,14 @@ void TfNewProd::ButCancelClick() {
         }
         MainWindow()->TVGrupClick();
     } else if (Caption() == kEditProdCaption) {
-        const QTreeWidgetItem* item = MainWindow()->LVProd->Selected();
-        const QString listed = item ? TListView::SubItem(item, 0) : QString();
-        if (FKKalEdited && listed != DBEdKKal->text())
-            RecomputeMeasures(idProd, kkal);
+        // The row, the notice and the measures recomputed after it make one write.
+        const QString typed = DBEdKKal->text();
+        PostTogether([this, &typed](int idProd, double kkal) {
+            const QTreeWidgetItem* item = MainWindow()->LVProd->Selected();
+            const QString listed = item ? TListView::SubItem(item, 0) : QString();
+            if (FKKalEdited && listed != DBEdKKal->text())
+                RecomputeMeasures(idProd, kkal, typed);
+        });
         MainWindow()->TVGrupClick();
     }
     if (isVisible())
@@ -289,6 +357,8 @@ void TfNewProd::XiButton3Click() {
 }
 
 void TfNewProd::XiButton1Click() {
+    if (RefuseEmptyName() || RefuseBelowZero())
+        return;
     const QString name = DBEdNaim->text();
     const QTreeWidgetItem* item = MainWindow()->LVProd->Selected();
     if (!item)

@@ -5,6 +5,8 @@
 
 #include "ui/UForm.h"
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -69,8 +71,19 @@ private:
     // Enter moves the focus to the next control; other characters follow the number rules.
     void NumberKeyPress(TDBEdit* edit, QChar& key, QWidget* next);
     void CutNumberText(TDBEdit* edit);
+    // The bound fields show the current record anew.
+    void ShowRecord();
+    // A name left empty, or an amount below zero: the notice, and the focus in the field.
+    bool RefuseEmptyName();
+    bool RefuseBelowZero();
+    // Posts the record and runs the writes that belong to it in one transaction. When any of
+    // it fails the store stays as it was and the record is pending again as typed.
+    void PostTogether(const std::function<void(int idProd, double kkal)>& writes);
+    void PendAgain(bool adding);
     void AddHundredGramMeasure(int idProd, double kkal);
-    void RecomputeMeasures(int idProd, double kkal);
+    // Every measure gets its weight times the new energy per gram; typed names the energy
+    // when a measure's energy would not be a number.
+    void RecomputeMeasures(int idProd, double kkal, const QString& typed);
 
     // The energy field was typed into during this showing.
     bool FKKalEdited = false;

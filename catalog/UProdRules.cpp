@@ -3,12 +3,12 @@
 #include "base/UErrors.h"
 #include "base/UFormat.h"
 
-QString MeasureKcalText(int grams, double kkalPer100) {
-    return FormatOneDecimal(grams * kkalPer100 / 100);
+QString MeasureKcalText(const QString& gramsText, double kkalPer100) {
+    return FormatOneDecimal(FiniteResult(StrToInt(gramsText) * kkalPer100 / 100, gramsText));
 }
 
-QString MeasureGramsText(double kcal, double kkalPer100) {
-    return FormatWholeGrams(RoundHalfEven(kcal * 100 / kkalPer100));
+QString MeasureGramsText(const QString& kcalText, double kkalPer100) {
+    return FormatWholeGrams(RoundToInt(StrToFloat(kcalText) * 100 / kkalPer100, kcalText));
 }
 
 double EnergyPerGram(double kcal, int grams) {
@@ -17,10 +17,10 @@ double EnergyPerGram(double kcal, int grams) {
     return kcal / grams;
 }
 
-double DerivedMeasureKcal(int grams, double perGram) {
-    return RoundedTo(grams * perGram, 1);
+double DerivedMeasureKcal(int grams, double perGram, const QString& typed) {
+    return RoundedTo(FiniteResult(grams * perGram, typed), 1);
 }
 
-double DerivedProductKcal(double perGram) {
-    return RoundedTo(perGram * 100, 1);
+double DerivedProductKcal(double perGram, const QString& typed) {
+    return RoundedTo(FiniteResult(perGram * 100, typed), 1);
 }

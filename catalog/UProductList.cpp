@@ -1,6 +1,7 @@
 #include "catalog/UProductList.h"
 
 #include "base/UFormat.h"
+#include "store/UConnection.h"
 #include "store/UQuery.h"
 #include "ui/UListView.h"
 
@@ -33,10 +34,12 @@ void ShowProductItem(TListView* list, QTreeWidgetItem* item) {
     list->scrollToItem(item);
 }
 
-void DeleteProduct(TQuery& q, int idProd) {
+void DeleteProduct(TConnection& conn, TQuery& q, int idProd) {
     const QString id = QString::number(idProd);
+    TTransaction transaction(conn);
     q.SetSQL(QStringLiteral("DELETE FROM tab_prod WHERE id_prod=") + id);
     q.ExecSQL();
     q.SetSQL(QStringLiteral("DELETE FROM tab_mera WHERE id_prod=") + id);
     q.ExecSQL();
+    transaction.Commit();
 }

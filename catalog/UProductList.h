@@ -3,6 +3,7 @@
 // energy per 100 g, each item carrying its id_prod.
 
 class QTreeWidgetItem;
+class TConnection;
 class TListView;
 class TQuery;
 
@@ -12,5 +13,5 @@ void FillProductList(TListView* list, TQuery& q, int idGrup);
 QTreeWidgetItem* FindProductItem(const TListView* list, int idProd);
 // Selects the item and scrolls it into view.
 void ShowProductItem(TListView* list, QTreeWidgetItem* item);
-// Deletes the product and its measures.
-void DeleteProduct(TQuery& q, int idProd);
+// Deletes the product and its measures in one transaction of the connection.
+void DeleteProduct(TConnection& conn, TQuery& q, int idProd);

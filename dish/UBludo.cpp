@@ -21,8 +21,6 @@
 
 TfBludo* fBludo = nullptr;
 
-namespace {} // namespace
-
 TfBludo::TfBludo(QWidget* parent) : TForm(parent) {
     setObjectName(QStringLiteral("fBludo"));
     SetCaption(QStringLiteral("Вес готового блюда"));
@@ -78,12 +76,15 @@ void TfBludo::ButOKClick() {
 
 void TfBludo::ShowProductDialog() {
     const int weight = EdGramm->text().isEmpty() ? 0 : StrToInt(EdGramm->text());
-    if (weight == 0) {
+    // A pasted weight below zero is refused as 0 is.
+    if (weight <= 0) {
         FMessage->Show(QStringLiteral("Запишите вес готового блюда"), this);
         EdGramm->setFocus();
         return;
     }
     const TDishTotals per100 = PerHundredGrams(DishTotalsOf(RacTableRows()), weight);
+    for (double value : {per100.kkal, per100.bel, per100.zir, per100.ugl})
+        FiniteResult(value, EdGramm->text());
     TTableProd& table = DM->TableProd;
     table.Open();
     table.Append();

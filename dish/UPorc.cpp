@@ -102,7 +102,8 @@ void TfPorc::ButOKClick() {
     double portions = 0;
     if (EDMera->text().trimmed().isEmpty() || !TryStrToFloat(EDMera->text(), portions))
         return Refuse(QStringLiteral("Запишите количество порций"), EDMera);
-    if (portions == 0)
+    // A pasted number below zero is refused as 0 is.
+    if (portions <= 0)
         return Refuse(QStringLiteral("Запишите количество порций (не равно 0)"), EDMera);
     if (EdProd->text().trimmed().isEmpty())
         return Refuse(QStringLiteral("Запишите название блюда"), EdProd);
@@ -112,6 +113,8 @@ void TfPorc::ButOKClick() {
         return Refuse(QStringLiteral("Запишите количество грамм в порции, если неизвестно -то "
                                      "запишите 0"),
                       EdGramm);
+    if (IsBelowZero(EdGramm->text()))
+        return Refuse(BelowZeroMessage(Label5->text()), EdGramm);
     // The dish becomes a product of the catalog, so it needs a group to be listed under.
     if (CBGrup->currentIndex() < 0)
         return Refuse(QStringLiteral("Выберите группу для блюда"), CBGrup);
@@ -122,6 +125,7 @@ void TfPorc::ButOKClick() {
     dish.portions = portions;
     dish.portionGrams = StrToInt(EdGramm->text());
     dish.totals = FTotals;
+    CheckReadyDish(dish, EDMera->text());
     StoreReadyDish(DM->ADOTrans, DM->SQL1, dish, [this] {
         FMessage->Show(QStringLiteral("Все меры, включая меру 100г, будут пересчитаны с учетом "
                                       "новых данных по соотношению ккал-грамм"),

@@ -5,6 +5,8 @@
 #include "store/UConnection.h"
 #include "store/UQuery.h"
 
+#include <algorithm>
+
 TDishTotals DishTotalsOf(const TRacTable& table) {
     if (table.itog.size() < 2)
         return {};
@@ -30,6 +32,17 @@ std::optional<double> SteppedPortions(double value, bool up) {
     if (value - 1 > 0.1)
         return value - 1;
     return std::nullopt;
+}
+
+void CheckReadyDish(const TReadyDish& dish, const QString& typedPortions) {
+    FiniteResult(dish.totals.kkal / dish.portions, typedPortions);
+    if (dish.portionGrams == 0)
+        return;
+    // The values per gram are stored times 100 and times the portion's weight.
+    const double grams = dish.portions * dish.portionGrams;
+    const double factor = std::max(100, dish.portionGrams);
+    for (double value : {dish.totals.kkal, dish.totals.bel, dish.totals.zir, dish.totals.ugl})
+        FiniteResult(value / grams * factor, typedPortions);
 }
 
 int StoreReadyDish(TConnection& conn, TQuery& q, const TReadyDish& dish,

@@ -45,6 +45,10 @@ struct TReadyDish {
     TDishTotals totals;
 };
 
+// Raises EConvertError naming the typed number of portions when a value the dish would store
+// is not finite (a number of portions too close to 0).
+void CheckReadyDish(const TReadyDish& dish, const QString& typedPortions);
+
 // Writes the dish as a product with its "100г" and portion measures, in one transaction; with
 // a known portion weight the product and both measures are recalculated per gram, after
 // announceRecalculation. Returns the new product's key (0 if it could not be read back).

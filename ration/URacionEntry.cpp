@@ -1,10 +1,8 @@
 #include "ration/URacionEntry.h"
 
-#include "base/UErrors.h"
 #include "base/UFormat.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -25,13 +23,10 @@ void SetGramsAmount(TRacionItem& entry, int grams, const TProductValues& product
 
 void SetPortionAmount(TRacionItem& entry, int idPorc, double count, int gMera, double kkalMera,
                       const TProductValues& product) {
-    const double exact = count * gMera;
-    if (!(exact > double(INT_MIN) - 0.5 && exact < double(INT_MAX) + 0.5))
-        throw EConvertError(
-            QStringLiteral("«%1» — слишком много порций").arg(FormatGeneral(count)));
+    const int grams = RoundToInt(count * gMera, FormatGeneral(count));
     entry.id_porc = idPorc;
     entry.kol_porc = count;
-    entry.g = int(RoundHalfEven(exact));
+    entry.g = grams;
     entry.flag = false;
     if (entry.g != 0) {
         SetNutrients(entry, product);

@@ -211,9 +211,15 @@ void TfVvod::ButDaClick() {
         FMessage->Show(kCountMissing, this);
         return;
     }
-    if (portions && StrToFloat(EDMera->text()) == 0) {
+    // A pasted count below zero is refused as a count of 0 is.
+    if (portions && StrToFloat(EDMera->text()) <= 0) {
         EDMera->setFocus();
         FMessage->Show(kCountMissing, this);
+        return;
+    }
+    if (!portions && IsBelowZero(EdGramm->text())) {
+        EdGramm->setFocus();
+        FMessage->Show(BelowZeroMessage(QStringLiteral("граммы")), this);
         return;
     }
     int grams = 0;
@@ -256,6 +262,9 @@ void TfVvod::ButDaClick() {
     } else {
         SetGramsAmount(entry, grams, product);
     }
+    const QString typed = portions ? EDMera->text() : EdGramm->text();
+    for (double value : {entry.kkal, entry.bel, entry.zir, entry.ugl})
+        FiniteResult(value, typed);
 
     if (change)
         ArraySave.erase(ArraySave.begin() + EditIndex);

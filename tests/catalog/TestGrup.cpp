@@ -122,6 +122,24 @@ private slots:
                  (QStringList{QStringLiteral("B1 1 B"), QStringLiteral("B2 0 B")}));
         QCOMPARE(SelectedGroup(), QStringLiteral("B1"));
 
+        // The second of the two writes fails: neither is kept, and the tree stays as it was.
+        const QStringList before = GroupRows();
+        const QStringList shown = TreeTexts();
+        const auto failingMove = [](const char* second, const char* moved, QPushButton* button) {
+            ExecSql(QStringLiteral("CREATE TRIGGER fail BEFORE UPDATE ON tab_grup WHEN "
+                                   "NEW.naim_grup='%1' BEGIN SELECT RAISE(ABORT, 'сбой'); END")
+                        .arg(QLatin1String(second)));
+            SelectNode(fMain->TVGrup, Node(QString::fromLatin1(moved)));
+            button->click();
+            ExecSql(QStringLiteral("DROP TRIGGER fail"));
+        };
+        failingMove("B", "A", fMain->ButVniz);
+        failingMove("B2", "B1", fMain->ButVerh);
+        QCOMPARE(app.Seams.Errors().size(), 2);
+        QVERIFY(app.Seams.Errors().last().contains(QStringLiteral("сбой")));
+        QCOMPARE(GroupRows(), before);
+        QCOMPARE(TreeTexts(), shown);
+
         // A group moves with its subgroups in their order, and its products stay listed.
         SelectNode(fMain->TVGrup, Node(QStringLiteral("A")));
         fMain->ButVniz->click();

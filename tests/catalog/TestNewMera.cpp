@@ -136,6 +136,94 @@ private slots:
         QCOMPARE(Measures(carrot.id), before + QStringList{QStringLiteral("крошка 0 5")});
     }
 
+    void AmountsBelowZeroTooLargeOrEndlessAreRefused() {
+        TTestApp app;
+        TProduct carrot(52);
+        ShowMeasures(app, carrot.id, 52, [&](TfNewMera* d) {
+            d->ButNew->click();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            TypeText(d->EdMera, QStringLiteral("ложка"));
+            TypeText(d->EdGramm, QStringLiteral("30"));
+            // The grams of these energies do not fit their column: the field keeps its text.
+            for (const char* kcal : {"99999999999999999999", "99999999999"}) {
+                d->EdKkal->setFocus();
+                Paste(d->EdKkal, QString::fromLatin1(kcal));
+                d->EdMera->setFocus();
+                QCOMPARE(app.Seams.Errors().last(),
+                         QStringLiteral("«%1» — слишком большое число").arg(kcal));
+                QCOMPARE(d->EdGramm->text(), QStringLiteral("30"));
+            }
+            Paste(d->EdGramm, QStringLiteral("99999999999"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Errors().last(),
+                     QStringLiteral("«99999999999» — слишком большое число"));
+            // Pasted amounts below zero.
+            Paste(d->EdGramm, QStringLiteral("-5"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Messages.last(),
+                     QStringLiteral("Число в поле «грамм на порцию» не может быть меньше 0"));
+            QVERIFY(d->EdGramm->hasFocus());
+            Paste(d->EdGramm, QStringLiteral("5"));
+            Paste(d->EdKkal, QStringLiteral("-5"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Messages.last(),
+                     QStringLiteral("Число в поле «ккал на порцию» не может быть меньше 0"));
+            QVERIFY(d->EdKkal->hasFocus());
+            d->ButCancel->click();
+        });
+        // An unknown energy is not derived from a measure below zero.
+        ShowMeasures(app, carrot.id, 0, [&](TfNewMera* d) {
+            d->ButNew->click();
+            TypeText(d->EdMera, QStringLiteral("ложка"));
+            Paste(d->EdGramm, QStringLiteral("5"));
+            Paste(d->EdKkal, QStringLiteral("-5"));
+            d->ButOK->click();
+            d->ButCancel->click();
+        });
+        QCOMPARE(app.Seams.Messages.size(), 3);
+        // 200 g of a product of 1e308 kcal per 100 g have no energy that is a number.
+        ShowMeasures(app, carrot.id, 1e308, [&](TfNewMera* d) {
+            d->ButNew->click();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            d->EdGramm->setFocus();
+            TypeText(d->EdGramm, QStringLiteral("200"));
+            d->EdKkal->setFocus();
+            QCOMPARE(app.Seams.Errors().last(), QStringLiteral("«200» — результат слишком велик"));
+            QVERIFY(d->EdKkal->text().isEmpty());
+            d->ButCancel->click();
+        });
+        QCOMPARE(Measures(carrot.id), QStringList{QStringLiteral("100г 100 52")});
+        QCOMPARE(ScalarSql(QStringLiteral("SELECT kkal FROM tab_prod")).toDouble(), 52.0);
+    }
+
+    void DerivedEnergyAndTheMeasureAreStoredTogether() {
+        TTestApp app;
+        TProduct carrot(0);
+        AddMeasure(carrot.id, QStringLiteral("ложка"), 15, 0);
+        const QStringList before = Measures(carrot.id);
+        // The last statement of the derivation, then the measure itself, fail.
+        for (const char* statement : {"UPDATE ON tab_prod", "INSERT ON tab_mera"}) {
+            ExecSql(QStringLiteral("CREATE TRIGGER fail BEFORE %1 BEGIN "
+                                   "SELECT RAISE(ABORT, 'сбой'); END")
+                        .arg(QLatin1String(statement)));
+            ShowMeasures(app, carrot.id, 0, [&](TfNewMera* d) {
+                d->ButNew->click();
+                TypeText(d->EdMera, QStringLiteral("кусок"));
+                TypeText(d->EdGramm, QStringLiteral("50"));
+                TypeText(d->EdKkal, QStringLiteral("40"));
+                d->ButOK->click();
+                QVERIFY(d->Panel->isVisible());
+                d->ButCancel->click();
+            });
+            QVERIFY(app.Seams.Errors().last().contains(QStringLiteral("сбой")));
+            QCOMPARE(ScalarSql(QStringLiteral("SELECT kkal FROM tab_prod")).toDouble(), 0.0);
+            QCOMPARE(Measures(carrot.id), before);
+            QVERIFY(!DM->ADOTrans.InTransaction());
+            ExecSql(QStringLiteral("DROP TRIGGER fail"));
+        }
+        QCOMPARE(app.Seams.Errors().size(), 2);
+    }
+
     void HundredGramsAndTheFirstRowAreProtected() {
         TTestApp app;
         TProduct carrot(52);

@@ -23,6 +23,12 @@ inline QStringList Measures(int idProd) {
     return rows;
 }
 
+// Replaces the whole text as a paste does, past the key filters.
+inline void Paste(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    edit->insert(text);
+}
+
 // Selects the whole text, deletes it with Backspace and types the new one.
 inline void Retype(QLineEdit* edit, const QString& text) {
     edit->selectAll();

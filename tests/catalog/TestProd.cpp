@@ -60,6 +60,14 @@ private slots:
         AddMeasure(beet, QStringLiteral("шт."), 80, 34.4);
         AddMeasure(carrot, QStringLiteral("100г"), 100, 41);
         fMain->APaintTVGrup();
+        // The measures fail to go, so the product stays with them.
+        ExecSql(QStringLiteral("CREATE TRIGGER fail BEFORE DELETE ON tab_mera "
+                               "BEGIN SELECT RAISE(ABORT, 'сбой'); END"));
+        SendKey(fMain->LVProd, Qt::Key_Delete);
+        QVERIFY(app.Seams.Errors().constFirst().contains(QStringLiteral("сбой")));
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_prod")), 2);
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_mera")), 3);
+        ExecSql(QStringLiteral("DROP TRIGGER fail"));
         SendKey(fMain->LVProd, Qt::Key_Delete);
         QVERIFY(app.Seams.ModalShown.isEmpty());
         QCOMPARE(

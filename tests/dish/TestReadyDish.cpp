@@ -249,6 +249,52 @@ private slots:
         QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_mera")), 0);
     }
 
+    void AmountsBelowZeroTooLargeOrEndlessAreRefused() {
+        TTestApp app;
+        TSoupRation ration;
+        app.Seams.OnModalOf<TfBludo>([&](TfBludo* d) {
+            Paste(d->EdGramm, QStringLiteral("-5"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Запишите вес готового блюда"));
+            QCOMPARE(d->focusWidget(), d->EdGramm);
+            Paste(d->EdGramm, QStringLiteral("99999999999"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Errors().last(),
+                     QStringLiteral("«99999999999» — слишком большое число"));
+            QVERIFY(d->isVisible());
+            d->ButCancel->click();
+        });
+        fMain->ButSlozn->click();
+        QVERIFY(!app.Seams.ModalShown.contains(QStringLiteral("fNewProd")));
+
+        ShowPortions(app, [&](TfPorc* d) {
+            const auto refused = [&](const QString& message, QWidget* focus) {
+                d->ButOK->click();
+                QCOMPARE(app.Seams.Messages.last(), message);
+                QCOMPARE(d->focusWidget(), focus);
+            };
+            FillPortions(d, QStringLiteral("-2"), QStringLiteral("300"));
+            refused(QStringLiteral("Запишите количество порций (не равно 0)"), d->EDMera);
+            Retype(d->EDMera, QStringLiteral("1e-320"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Errors().last(),
+                     QStringLiteral("«1e-320» — результат слишком велик"));
+            Retype(d->EDMera, QStringLiteral("4"));
+            Paste(d->EdGramm, QStringLiteral("-5"));
+            refused(
+                QStringLiteral("Число в поле «Количество грамм в ПОРЦИИ» не может быть меньше 0"),
+                d->EdGramm);
+            Paste(d->EdGramm, QStringLiteral("99999999999"));
+            d->ButOK->click();
+            QCOMPARE(app.Seams.Errors().last(),
+                     QStringLiteral("«99999999999» — слишком большое число"));
+            QVERIFY(d->isVisible());
+            d->ButCancel->click();
+        });
+        QCOMPARE(Products(), 0);
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_mera")), 0);
+    }
+
     void FailingStatementLeavesNoHalfWrittenDish() {
         TTestApp app;
         TSoupRation ration;
