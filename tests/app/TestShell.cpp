@@ -1,10 +1,10 @@
 // Start-up, the main window's frame, the settings file, the message and question boxes and
 // the application's error box.
 
-#include "base/UErrors.h"
 #include "app/UMain.h"
 #include "app/UMy.h"
 #include "app/UStartup.h"
+#include "base/UErrors.h"
 #include "catalog/UNewProd.h"
 #include "catalog/UPoiskpas.h"
 #include "platform/UProgramFolder.h"
@@ -25,17 +25,20 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTest>
 #include <QTreeWidget>
 
 class TestShell : public QObject {
     Q_OBJECT
 
-    static void WriteIni(const QString& text) {
+    static void WriteIniBytes(const QByteArray& text) {
         QFile file(SettingsFilePath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
+        file.write(text);
+    }
+    static QByteArray IniBytes() {
+        QFile file(SettingsFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -131,22 +134,44 @@ private slots:
                  fMain->LVProd->width() - fMain->LVProd->ColumnWidth(1) - 40);
     }
 
-    void SettingsReadOnlyExactlyOneAsOn() {
+    void SettingsFileKeepsEverythingItDidNotWrite() {
         TTestFolder folder;
         const QString path = SettingsFilePath();
         const QString section = QStringLiteral("lvRac");
         QCOMPARE(ReadSetting(path, section, QStringLiteral("CB1"), QStringLiteral("1")),
                  QStringLiteral("1"));
         QVERIFY(!QFile::exists(path));
-        WriteIni(QStringLiteral("[other]\nkeep=this\n[lvRac]\nCB1=yes\nCB2=2\nCB3=\nCB4=0\n"));
+        const QByteArray windows =
+            "; \xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n"
+            "[\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE]\r\n"
+            "LastDir=C:\\Users\\Ivan\\Documents\r\n\r\n"
+            "[LVRAC]\r\n;CB3=0\r\ncb1 = yes \r\nCB2=2\r\nCB3=\r\nCB4=\"0\"\r\n\r\n"
+            "[other]\r\nkeep=this";
+        WriteIniBytes(windows);
         QVERIFY(!ReadOption(QStringLiteral("CB1")));
         QVERIFY(!ReadOption(QStringLiteral("CB2")));
         QVERIFY(ReadOption(QStringLiteral("CB3")));
         QVERIFY(!ReadOption(QStringLiteral("CB4")));
+        QCOMPARE(ReadSetting(path, QStringLiteral("окно"), QStringLiteral("lastdir"), QString()),
+                 QStringLiteral("C:\\Users\\Ivan\\Documents"));
+        QCOMPARE(IniBytes(), windows);
+
+        // The value changes on its own line, a new key ends its section, a new section the file.
         QVERIFY(WriteSetting(path, section, QStringLiteral("CB1"), QStringLiteral("1")));
+        QVERIFY(WriteSetting(path, section, QStringLiteral("CB5"), QStringLiteral("0")));
+        QVERIFY(
+            WriteSetting(path, QStringLiteral("Новый"), QStringLiteral("k"), QStringLiteral("v")));
+        QByteArray expected = windows;
+        expected.replace("cb1 = yes ", "cb1 = 1");
+        expected.replace("CB4=\"0\"\r\n", "CB4=\"0\"\r\nCB5=0\r\n");
+        expected += "\r\n[\xD0\x9D\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9]\r\nk=v\r\n";
+        QCOMPARE(IniBytes(), expected);
         QVERIFY(ReadOption(QStringLiteral("CB1")));
-        QCOMPARE(ReadSetting(path, QStringLiteral("other"), QStringLiteral("keep"), QString()),
-                 QStringLiteral("this"));
+
+        WriteIniBytes("[lvRac]\nCB1=0\n");
+        QVERIFY(WriteSetting(path, section, QStringLiteral("CB2"), QStringLiteral("1")));
+        QCOMPARE(IniBytes(), QByteArray("[lvRac]\nCB1=0\nCB2=1\n"));
+
         // A settings file that cannot be written (here a folder of that name) reports false.
         QVERIFY(QDir().mkdir(folder.Folder() + QStringLiteral("locked.ini")));
         QVERIFY(!WriteSetting(folder.Folder() + QStringLiteral("locked.ini"), section,
@@ -155,7 +180,7 @@ private slots:
 
     void OptionsAreRestoredAtStartAndWrittenAtClose() {
         TTestFolder folder;
-        WriteIni(QStringLiteral("[lvRac]\nCB1=2\nCB2=0\nCB3=0\nCB4=\n[other]\nkeep=this\n"));
+        WriteIniBytes("[lvRac]\nCB1=2\nCB2=0\nCB3=0\nCB4=\n[other]\nkeep=this\n");
         TScriptedSeams seams;
         {
             TApplicationForms forms(false);
@@ -167,12 +192,8 @@ private slots:
             fMain->show();
             QVERIFY(fMain->close());
         }
-        const QSettings ini(SettingsFilePath(), QSettings::IniFormat);
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB1")).toString(), QStringLiteral("1"));
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB2")).toString(), QStringLiteral("0"));
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB3")).toString(), QStringLiteral("0"));
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB4")).toString(), QStringLiteral("1"));
-        QCOMPARE(ini.value(QStringLiteral("other/keep")).toString(), QStringLiteral("this"));
+        QCOMPARE(IniBytes(),
+                 QByteArray("[lvRac]\nCB1=1\nCB2=0\nCB3=0\nCB4=1\n[other]\nkeep=this\n"));
     }
 
     void CloseQuestionOnUnsavedChanges() {
