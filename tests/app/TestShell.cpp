@@ -142,8 +142,8 @@ private slots:
                  QStringLiteral("1"));
         QVERIFY(!QFile::exists(path));
         const QByteArray windows =
-            "; \xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE\r\n"
-            "[\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE]\r\n"
+            "; Окно\r\n"
+            "[Окно]\r\n"
             "LastDir=C:\\Users\\Ivan\\Documents\r\n\r\n"
             "[LVRAC]\r\n;CB3=0\r\ncb1 = yes \r\nCB2=2\r\nCB3=\r\nCB4=\"0\"\r\n\r\n"
             "[other]\r\nkeep=this";
@@ -164,7 +164,7 @@ private slots:
         QByteArray expected = windows;
         expected.replace("cb1 = yes ", "cb1 = 1");
         expected.replace("CB4=\"0\"\r\n", "CB4=\"0\"\r\nCB5=0\r\n");
-        expected += "\r\n[\xD0\x9D\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9]\r\nk=v\r\n";
+        expected += "\r\n[Новый]\r\nk=v\r\n";
         QCOMPARE(IniBytes(), expected);
         QVERIFY(ReadOption(QStringLiteral("CB1")));
 
