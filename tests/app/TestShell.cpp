@@ -20,6 +20,7 @@
 #include "ui/UMessage.h"
 #include "ui/USkin.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,42 @@ class TestShell : public QObject {
     static QByteArray IniBytes() {
         QFile file(SettingsFilePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The faults of the layout inside a container of the main window, and inside its
+    // containers in turn: visible controls that cover one another (the totals' unit, switch
+    // and edit lie over the totals list by design), that stick out of the container, or whose
+    // text is cut.
+    static QStringList LayoutFaults(QWidget* container) {
+        QStringList faults;
+        QList<QWidget*> shown;
+        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(fMain))
+                shown << child;
+        const auto overTotals = [](const QWidget* a, const QWidget* b) {
+            return a == fMain->LVItog &&
+                   (b == fMain->EProc || b == fMain->CBProc || b == fMain->Edit1);
+        };
+        for (int i = 0; i < shown.size(); ++i) {
+            QWidget* w = shown[i];
+            for (int j = i + 1; j < shown.size(); ++j)
+                if (w->geometry().intersects(shown[j]->geometry()) && !overTotals(w, shown[j]) &&
+                    !overTotals(shown[j], w))
+                    faults << w->objectName() + QStringLiteral(" covers ") + shown[j]->objectName();
+            if (!container->rect().contains(w->geometry()))
+                faults << w->objectName() + QStringLiteral(" sticks out");
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            const bool cut = label && label->wordWrap()
+                                 ? label->heightForWidth(w->width()) > w->height()
+                                 : w->sizeHint().width() > w->width();
+            if (((label && !label->text().isEmpty()) || (button && !button->text().isEmpty())) &&
+                cut)
+                faults << w->objectName() + QStringLiteral(" is cut");
+            if (w->metaObject() == &QWidget::staticMetaObject || qobject_cast<TXiPanel*>(w))
+                faults << LayoutFaults(w);
+        }
+        return faults;
     }
 
 private slots:
@@ -138,6 +175,17 @@ private slots:
         QCOMPARE(fMain->ButNewProd->y(), fMain->LVProd->y() + fMain->LVProd->height() + 12);
         QCOMPARE(fMain->LVProd->ColumnWidth(0),
                  fMain->LVProd->width() - fMain->LVProd->ColumnWidth(1) - 40);
+    }
+
+    void NothingCoversAnythingOnAnyScreen() {
+        for (const QSize screen :
+             {QSize(800, 600), QSize(1024, 600), QSize(1024, 768), QSize(1280, 1024)}) {
+            TTestApp app(TStoreKind::Empty, screen);
+            QCOMPARE(LayoutFaults(fMain).join(QStringLiteral("; ")), QString());
+            QVERIFY(fMain->EdPoisk->geometry().right() < fMain->ButPoisk->x());
+            // The delete hint keeps one line where there is room for it.
+            QCOMPARE(fMain->Label2->wordWrap(), screen.width() < 870);
+        }
     }
 
     void SettingsFileKeepsEverythingItDidNotWrite() {
