@@ -33,6 +33,8 @@ namespace {
 
 constexpr int kDesignWidth = 866;
 constexpr int kDesignHeight = 748;
+// The least room between two controls side by side.
+constexpr int kGap = 8;
 
 // A borderless edit over the day-total list, in its colours.
 QLineEdit* TotalsEdit(QWidget* parent, const char* name, const QRect& geometry) {
@@ -115,6 +117,7 @@ void TfMain::CreateCatalogArea() {
 
     LabGrup = NewLabel(Panel_Grup, "LabGrup", QStringLiteral("Группы продуктов"), QPoint(8, 8));
     LabGrup->setFont(Verdana8(true));
+    LabGrup->adjustSize();
     ButVerh = NewButton(Panel_Grup, "ButVerh", QString(), QRect(140, 4, 24, 22),
                         QStringLiteral("Переместить группу вверх"));
     ButVerh->setIcon(ArrowIcon(true));
@@ -184,17 +187,20 @@ void TfMain::CreateRationArea() {
     SetAnchors(XiPanel2, akLeft | akTop | akRight | akBottom);
 
     const int listWidth = innerWidth - 16;
-    Label1 = NewLabel(XiPanel2, "Label1", QString(), QPoint(8, 4));
-    Label1->setFont(Verdana8(true));
-    Label1->setStyleSheet(QStringLiteral("color: blue;"));
-    Label1->resize(500, 14);
     Label3 =
         Named(new QLabel(QStringLiteral("Для изменения записи в рационе - двойной клик мышкой"),
                          XiPanel2),
               "Label3");
-    Label3->setGeometry(8 + listWidth - 420, 4, 420, 14);
+    const int hintWidth = Label3->sizeHint().width();
+    Label3->setGeometry(8 + listWidth - hintWidth, 4, hintWidth, 14);
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetAnchors(Label3, akRight | akTop);
+    // The current ration's name has the room up to the hint; a longer name is cut there.
+    Label1 = NewLabel(XiPanel2, "Label1", QString(), QPoint(8, 4));
+    Label1->setFont(Verdana8(true));
+    Label1->setStyleSheet(QStringLiteral("color: blue;"));
+    Label1->resize(Label3->x() - kGap - 8, 14);
+    SetAnchors(Label1, akLeft | akTop | akRight);
 
     LVRac = Named(new TListView(XiPanel2), "LVRac");
     LVRac->setGeometry(8, 20, listWidth, 252);
@@ -231,11 +237,11 @@ void TfMain::CreateRationArea() {
         SetAnchors(w, akRight | akBottom);
 
     CB1 = Named(new QCheckBox(QStringLiteral("Считать промежуточные итоги"), XiPanel2), "CB1");
-    CB1->setGeometry(8, 300, 230, 17);
+    CB1->setGeometry(8, 300, CB1->sizeHint().width(), 17);
     CB1->setToolTip(QStringLiteral("Показывать Итого по каждому приему пищи"));
     CB1->setChecked(true);
     CB2 = Named(new QCheckBox(QStringLiteral("Показывать БЖУ"), XiPanel2), "CB2");
-    CB2->setGeometry(250, 300, 160, 17);
+    CB2->setGeometry(250, 300, CB2->sizeHint().width(), 17);
     CB2->setToolTip(QStringLiteral("Показывать белки, жиры, углеводы в рационе"));
     CB2->setChecked(true);
     CBProc->setChecked(true);
@@ -243,7 +249,8 @@ void TfMain::CreateRationArea() {
         Named(new QLabel(QStringLiteral("Для удаления продукта из рациона нажмите клавишу Delete"),
                          XiPanel2),
               "Label2");
-    Label2->setGeometry(totalsRight - 420, 302, 420, 14);
+    const int deleteHintWidth = Label2->sizeHint().width();
+    Label2->setGeometry(totalsRight - deleteHintWidth, 302, deleteHintWidth, 14);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QWidget* w : {static_cast<QWidget*>(CB1), static_cast<QWidget*>(CB2)})
         SetAnchors(w, akLeft | akBottom);
@@ -317,6 +324,9 @@ void TfMain::AdaptToScreen() {
         SetAlign(Panel_racion, TAlign::Client);
         FormCanResize(width);
         SetWidth(Panel_racion, this->width() - 10);
+        // The ration table's minimum goes down with its panel, or its right end would be cut.
+        LVRac->setMinimumWidth(
+            std::min(LVRac->minimumWidth(), Panel_racion->width() - 17 - 2 * LVRac->x()));
         SetWidth(XiPanel2, Panel_racion->width() - 17);
         SetWidth(XiPanel1, Panel_racion->width() - 17);
         SetWidth(Panel_Grup, Panel1->width() / 2 - 20);
@@ -333,6 +343,8 @@ void TfMain::AdaptToScreen() {
         SetWidth(EdPoisk, EdPoisk->width() - 20);
         const int listRight = LVProd->x() + LVProd->width();
         SetLeft(ButPoisk, listRight - ButPoisk->width());
+        // The search field ends before the button that now stands nearer to it.
+        SetWidth(EdPoisk, std::min(EdPoisk->width(), ButPoisk->x() - kGap - EdPoisk->x()));
         SetLeft(ButDelProd, ButPoisk->x() + ButPoisk->width() - ButDelProd->width());
         SetLeft(ButEditProd, ButDelProd->x() - 10 - ButEditProd->width());
         SetLeft(ButNewProd, ButEditProd->x() - 10 - ButNewProd->width());
@@ -345,7 +357,23 @@ void TfMain::AdaptToScreen() {
         TVGrup->setMinimumWidth(Panel_Grup->width() - 31);
         SetWidth(TVGrup, Panel_Grup->width() - 31);
         SetLeft(XiButton1, TVGrup->x() + TVGrup->width() - XiButton1->width());
+        FitDeleteHint();
     }
+}
+
+void TfMain::FitDeleteHint() {
+    const int right = Label2->x() + Label2->width();
+    const int oneLine = Label2->sizeHint().width();
+    int width = std::min(oneLine, right - (CB2->x() + CB2->width() + kGap));
+    Label2->setWordWrap(width < oneLine);
+    int height = Label2->height();
+    if (Label2->wordWrap()) {
+        // As narrow as the same number of lines allows, so that the lines come out even.
+        height = Label2->heightForWidth(width);
+        while (width > 1 && Label2->heightForWidth(width - 1) == height)
+            --width;
+    }
+    SetBounds(Label2, QRect(right - width, Label2->y(), width, height));
 }
 
 void TfMain::FormShow() {

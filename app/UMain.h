@@ -159,6 +159,8 @@ private:
     void CreateRationArea();
     void CreateButtonBar();
     void AdaptToScreen();
+    // On a narrow window the delete hint narrows to the room beside CB2 and wraps.
+    void FitDeleteHint();
     // Each subsystem wires the signals of its own controls to its handlers.
     void ConnectGrupHandlers();
     void ConnectGrupEditHandlers();

@@ -15,11 +15,12 @@
 
 namespace {
 
-void OpenSaveRacion(QWidget* over, int listTop, int listHeight, const QString& caption) {
+// Returns the dialog's modal result: mrOk only when it saved or loaded.
+int OpenSaveRacion(QWidget* over, int listTop, int listHeight, const QString& caption) {
     fSaveRacion->PlaceList(listTop, listHeight);
     fSaveRacion->SetCaption(caption);
     fSaveRacion->CentreOver(over);
-    fSaveRacion->ShowModal();
+    return fSaveRacion->ShowModal();
 }
 
 } // namespace
@@ -55,8 +56,11 @@ void TfMain::ButSaveClick() {
 }
 
 void TfMain::ButLoadClick() {
+    // A dialog closed without loading keeps the unsaved changes marked as unsaved.
+    const bool savedBefore = RacionSaved;
     RacionSaved = true;
-    OpenSaveRacion(this, 16, 173, TfSaveRacion::kLoadCaption);
+    if (OpenSaveRacion(this, 16, 173, TfSaveRacion::kLoadCaption) != mrOk)
+        RacionSaved = savedBefore;
 }
 
 void TfMain::ButClearClick() {

@@ -1,24 +1,44 @@
 #include "app/UMy.h"
 
+#include "app/UIniFile.h"
 #include "platform/UProgramFolder.h"
 
-#include <QSettings>
+#include <QFile>
+#include <QSaveFile>
 
 const QString kSettingsSection = QStringLiteral("lvRac");
 
+namespace {
+
+// The whole file in one read: the empty text when there is no file, nothing when it is there
+// but cannot be read.
+std::optional<QByteArray> ReadIniText(const QString& filePath) {
+    QFile file(filePath);
+    if (file.open(QIODevice::ReadOnly))
+        return file.readAll();
+    return file.exists() ? std::nullopt : std::optional<QByteArray>(QByteArray());
+}
+
+} // namespace
+
 QString ReadSetting(const QString& filePath, const QString& section, const QString& key,
                     const QString& defaultValue) {
-    const QSettings settings(filePath, QSettings::IniFormat);
-    const QString value = settings.value(section + QLatin1Char('/') + key).toString();
+    const QString value =
+        IniValue(ReadIniText(filePath).value_or(QByteArray()), section, key).value_or(QString());
     return value.isEmpty() ? defaultValue : value;
 }
 
 bool WriteSetting(const QString& filePath, const QString& section, const QString& key,
                   const QString& value) {
-    QSettings settings(filePath, QSettings::IniFormat);
-    settings.setValue(section + QLatin1Char('/') + key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+        return false;
+    const std::optional<QByteArray> old = ReadIniText(filePath);
+    if (!old)
+        return false;
+    const QByteArray text = WithIniValue(*old, section, key, value);
+    // Written beside the file and renamed over it, so a crash never leaves half a file.
+    QSaveFile file(filePath);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
 }
 
 QString SettingsFilePath() {

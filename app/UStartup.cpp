@@ -50,7 +50,11 @@ TApplicationForms::TApplicationForms(bool setupMode) {
             fSetup = FSetup.get();
             fSetup->FormCreate();
         });
-    QApplication::setApplicationDisplayName(TfMain::kProductName);
+    // The application title names the error boxes. The display name is empty but not null:
+    // the toolkit appends a display name to every window title, and gives a window whose
+    // caption is empty the application name unless the display name is an empty text.
+    QApplication::setApplicationName(TfMain::kProductName);
+    QApplication::setApplicationDisplayName(QStringLiteral(""));
     Guard([&] {
         FDM = std::make_unique<TDM>();
         DM = FDM.get();

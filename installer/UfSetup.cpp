@@ -174,7 +174,6 @@ void TfSetup::Button1Click() {
 }
 
 void TfSetup::Fail(const QString& message) {
-    Seams().ShowMessageBox(this, QApplication::applicationDisplayName(), message,
-                           QMessageBox::NoIcon);
+    Seams().ShowMessageBox(this, QApplication::applicationName(), message, QMessageBox::NoIcon);
     Close();
 }

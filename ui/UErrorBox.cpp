@@ -5,6 +5,6 @@
 #include <QApplication>
 
 void ShowErrorBox(const QString& message) {
-    Seams().ShowMessageBox(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                           message, QMessageBox::Critical);
+    Seams().ShowMessageBox(QApplication::activeWindow(), QApplication::applicationName(), message,
+                           QMessageBox::Critical);
 }

@@ -1,10 +1,10 @@
 // Start-up, the main window's frame, the settings file, the message and question boxes and
 // the application's error box.
 
-#include "base/UErrors.h"
 #include "app/UMain.h"
 #include "app/UMy.h"
 #include "app/UStartup.h"
+#include "base/UErrors.h"
 #include "catalog/UNewProd.h"
 #include "catalog/UPoiskpas.h"
 #include "platform/UProgramFolder.h"
@@ -20,22 +20,62 @@
 #include "ui/UMessage.h"
 #include "ui/USkin.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTest>
 #include <QTreeWidget>
 
 class TestShell : public QObject {
     Q_OBJECT
 
-    static void WriteIni(const QString& text) {
+    static void WriteIniBytes(const QByteArray& text) {
         QFile file(SettingsFilePath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
+        file.write(text);
+    }
+    static QByteArray IniBytes() {
+        QFile file(SettingsFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The faults of the layout inside a container of the main window, and inside its
+    // containers in turn: visible controls that cover one another (the totals' unit, switch
+    // and edit lie over the totals list by design), that stick out of the container, or whose
+    // text is cut.
+    static QStringList LayoutFaults(QWidget* container) {
+        QStringList faults;
+        QList<QWidget*> shown;
+        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(fMain))
+                shown << child;
+        const auto overTotals = [](const QWidget* a, const QWidget* b) {
+            return a == fMain->LVItog &&
+                   (b == fMain->EProc || b == fMain->CBProc || b == fMain->Edit1);
+        };
+        for (int i = 0; i < shown.size(); ++i) {
+            QWidget* w = shown[i];
+            for (int j = i + 1; j < shown.size(); ++j)
+                if (w->geometry().intersects(shown[j]->geometry()) && !overTotals(w, shown[j]) &&
+                    !overTotals(shown[j], w))
+                    faults << w->objectName() + QStringLiteral(" covers ") + shown[j]->objectName();
+            if (!container->rect().contains(w->geometry()))
+                faults << w->objectName() + QStringLiteral(" sticks out");
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            const bool cut = label && label->wordWrap()
+                                 ? label->heightForWidth(w->width()) > w->height()
+                                 : w->sizeHint().width() > w->width();
+            if (((label && !label->text().isEmpty()) || (button && !button->text().isEmpty())) &&
+                cut)
+                faults << w->objectName() + QStringLiteral(" is cut");
+            if (w->metaObject() == &QWidget::staticMetaObject || qobject_cast<TXiPanel*>(w))
+                faults << LayoutFaults(w);
+        }
+        return faults;
     }
 
 private slots:
@@ -69,8 +109,14 @@ private slots:
         for (QObject* window : {static_cast<QObject*>(fNewProd), static_cast<QObject*>(FMessage),
                                 static_cast<QObject*>(fDialog), static_cast<QObject*>(fSaveRacion)})
             QVERIFY(window);
-        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Едомер"));
-        QVERIFY(fMain->windowTitle().startsWith(QStringLiteral("Едомер")));
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Едомер"));
+        // Empty but not null, or the toolkit would compose the titles of the real windows.
+        QVERIFY(QApplication::applicationDisplayName().isEmpty());
+        QVERIFY(!QApplication::applicationDisplayName().isNull());
+        QCOMPARE(fMain->windowTitle(),
+                 QStringLiteral("Едомер — Иван Весов — https://edomer.example.org"));
+        QVERIFY(FMessage->windowTitle().isEmpty());
+        QVERIFY(fDialog->windowTitle().isEmpty());
         QVERIFY(fMain->RacionSaved);
     }
 
@@ -131,22 +177,55 @@ private slots:
                  fMain->LVProd->width() - fMain->LVProd->ColumnWidth(1) - 40);
     }
 
-    void SettingsReadOnlyExactlyOneAsOn() {
+    void NothingCoversAnythingOnAnyScreen() {
+        for (const QSize screen :
+             {QSize(800, 600), QSize(1024, 600), QSize(1024, 768), QSize(1280, 1024)}) {
+            TTestApp app(TStoreKind::Empty, screen);
+            QCOMPARE(LayoutFaults(fMain).join(QStringLiteral("; ")), QString());
+            QVERIFY(fMain->EdPoisk->geometry().right() < fMain->ButPoisk->x());
+            // The delete hint keeps one line where there is room for it.
+            QCOMPARE(fMain->Label2->wordWrap(), screen.width() < 870);
+        }
+    }
+
+    void SettingsFileKeepsEverythingItDidNotWrite() {
         TTestFolder folder;
         const QString path = SettingsFilePath();
         const QString section = QStringLiteral("lvRac");
         QCOMPARE(ReadSetting(path, section, QStringLiteral("CB1"), QStringLiteral("1")),
                  QStringLiteral("1"));
         QVERIFY(!QFile::exists(path));
-        WriteIni(QStringLiteral("[other]\nkeep=this\n[lvRac]\nCB1=yes\nCB2=2\nCB3=\nCB4=0\n"));
+        const QByteArray windows =
+            "; Окно\r\n"
+            "[Окно]\r\n"
+            "LastDir=C:\\Users\\Ivan\\Documents\r\n\r\n"
+            "[LVRAC]\r\n;CB3=0\r\ncb1 = yes \r\nCB2=2\r\nCB3=\r\nCB4=\"0\"\r\n\r\n"
+            "[other]\r\nkeep=this";
+        WriteIniBytes(windows);
         QVERIFY(!ReadOption(QStringLiteral("CB1")));
         QVERIFY(!ReadOption(QStringLiteral("CB2")));
         QVERIFY(ReadOption(QStringLiteral("CB3")));
         QVERIFY(!ReadOption(QStringLiteral("CB4")));
+        QCOMPARE(ReadSetting(path, QStringLiteral("окно"), QStringLiteral("lastdir"), QString()),
+                 QStringLiteral("C:\\Users\\Ivan\\Documents"));
+        QCOMPARE(IniBytes(), windows);
+
+        // The value changes on its own line, a new key ends its section, a new section the file.
         QVERIFY(WriteSetting(path, section, QStringLiteral("CB1"), QStringLiteral("1")));
+        QVERIFY(WriteSetting(path, section, QStringLiteral("CB5"), QStringLiteral("0")));
+        QVERIFY(
+            WriteSetting(path, QStringLiteral("Новый"), QStringLiteral("k"), QStringLiteral("v")));
+        QByteArray expected = windows;
+        expected.replace("cb1 = yes ", "cb1 = 1");
+        expected.replace("CB4=\"0\"\r\n", "CB4=\"0\"\r\nCB5=0\r\n");
+        expected += "\r\n[Новый]\r\nk=v\r\n";
+        QCOMPARE(IniBytes(), expected);
         QVERIFY(ReadOption(QStringLiteral("CB1")));
-        QCOMPARE(ReadSetting(path, QStringLiteral("other"), QStringLiteral("keep"), QString()),
-                 QStringLiteral("this"));
+
+        WriteIniBytes("[lvRac]\nCB1=0\n");
+        QVERIFY(WriteSetting(path, section, QStringLiteral("CB2"), QStringLiteral("1")));
+        QCOMPARE(IniBytes(), QByteArray("[lvRac]\nCB1=0\nCB2=1\n"));
+
         // A settings file that cannot be written (here a folder of that name) reports false.
         QVERIFY(QDir().mkdir(folder.Folder() + QStringLiteral("locked.ini")));
         QVERIFY(!WriteSetting(folder.Folder() + QStringLiteral("locked.ini"), section,
@@ -155,7 +234,7 @@ private slots:
 
     void OptionsAreRestoredAtStartAndWrittenAtClose() {
         TTestFolder folder;
-        WriteIni(QStringLiteral("[lvRac]\nCB1=2\nCB2=0\nCB3=0\nCB4=\n[other]\nkeep=this\n"));
+        WriteIniBytes("[lvRac]\nCB1=2\nCB2=0\nCB3=0\nCB4=\n[other]\nkeep=this\n");
         TScriptedSeams seams;
         {
             TApplicationForms forms(false);
@@ -167,12 +246,8 @@ private slots:
             fMain->show();
             QVERIFY(fMain->close());
         }
-        const QSettings ini(SettingsFilePath(), QSettings::IniFormat);
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB1")).toString(), QStringLiteral("1"));
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB2")).toString(), QStringLiteral("0"));
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB3")).toString(), QStringLiteral("0"));
-        QCOMPARE(ini.value(QStringLiteral("lvRac/CB4")).toString(), QStringLiteral("1"));
-        QCOMPARE(ini.value(QStringLiteral("other/keep")).toString(), QStringLiteral("this"));
+        QCOMPARE(IniBytes(),
+                 QByteArray("[lvRac]\nCB1=1\nCB2=0\nCB3=0\nCB4=1\n[other]\nkeep=this\n"));
     }
 
     void CloseQuestionOnUnsavedChanges() {

@@ -454,20 +454,35 @@ private slots:
             QCOMPARE(app.Seams.ModalShown.count(QStringLiteral("fSaveRacion")), 1);
         }
         {
-            // Changed then cleared, or "Загрузить" closed with "Нет": nothing to ask.
+            // Changed then cleared: nothing to ask.
             TTestApp app;
-            SaveRacionAs(QStringLiteral("Суббота"), Breakfast());
             fMain->show();
             Changed(Breakfast());
             app.Seams.AnswerQuestion(mrYes);
             fMain->ButClear->click();
-            Changed(Breakfast());
-            app.Seams.OnModalOf<TfSaveRacion>([](TfSaveRacion* d) { d->ButNo->click(); });
-            fMain->ButLoad->click();
-            QCOMPARE(int(ArraySave.size()), 3);
-            QVERIFY(fMain->RacionSaved);
             QVERIFY(fMain->close());
             QCOMPARE(app.Seams.Questions, QStringList{QStringLiteral("Очистить текущий рацион?")});
+        }
+        {
+            // "Загрузить" closed without loading keeps the changes unsaved; a load saves them.
+            TTestApp app;
+            SaveRacionAs(QStringLiteral("Суббота"), Breakfast());
+            TArraySave changed = Breakfast();
+            changed.pop_back();
+            Changed(changed);
+            app.Seams.OnModalOf<TfSaveRacion>([](TfSaveRacion* d) { d->ButNo->click(); });
+            fMain->ButLoad->click();
+            QVERIFY(!fMain->RacionSaved);
+            app.Seams.OnModalOf<TfSaveRacion>([](TfSaveRacion* d) { d->close(); });
+            fMain->ButLoad->click();
+            QVERIFY(!fMain->RacionSaved);
+            LoadNamed(app, QStringLiteral("Суббота"), mrNo);
+            QVERIFY(!fMain->RacionSaved);
+            QCOMPARE(int(ArraySave.size()), 2);
+            LoadNamed(app, QStringLiteral("Суббота"), mrYes);
+            QCOMPARE(int(ArraySave.size()), 3);
+            QVERIFY(fMain->RacionSaved);
+            QVERIFY(app.Seams.Unexpected.isEmpty());
         }
     }
 };
