@@ -98,11 +98,10 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering
         const int owner = f[1].trimmed().isEmpty() ? group : groups.Group(f[1].trimmed(), group);
         const TProductValues values{Number(f[4], lineNo), Number(f[5], lineNo),
                                     Number(f[6], lineNo), Number(f[7], lineNo)};
-        const double kkal = values.kkal;
-        const int product =
-            InsertProduct(conn, f[2].trimmed(), owner, kkal, values.bel, values.zir, values.ugl);
+        const int product = InsertProduct(conn, f[2].trimmed(), owner, values.kkal, values.bel,
+                                          values.zir, values.ugl);
         products.Add(f[3].trimmed(), {product, values});
-        InsertMeasure(conn, product, QStringLiteral("100г"), 100, kkal);
+        InsertMeasure(conn, product, QStringLiteral("100г"), 100, values.kkal);
         const QStringList measures = f[8].split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (const QString& m : measures) {
             const int eq = int(m.lastIndexOf(QLatin1Char('=')));
@@ -110,7 +109,7 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering
                 throw TDataError{
                     QStringLiteral("catalog line %1: measure «%2»").arg(lineNo).arg(m)};
             const int grams = int(Number(m.mid(eq + 1), lineNo));
-            InsertMeasure(conn, product, m.left(eq).trimmed(), grams, grams * kkal / 100);
+            InsertMeasure(conn, product, m.left(eq).trimmed(), grams, grams * values.kkal / 100);
         }
     }
 }
