@@ -16,7 +16,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QMap>
-#include <QSet>
 #include <QTextStream>
 #include <cstdio>
 
@@ -55,30 +54,8 @@ private:
     QMap<int, int> FChildren;
 };
 
-// The catalog's products by NDB number; a number on two lines names neither.
-class TProductsByNdb {
-public:
-    void Add(const QString& ndb, const TIngredient& product) {
-        if (FProducts.contains(ndb))
-            FShared.insert(ndb);
-        FProducts.insert(ndb, product);
-    }
-
-    std::optional<TIngredient> Find(const QString& ndb) const {
-        if (FShared.contains(ndb))
-            throw TDataError{QStringLiteral("NDB %1 is on more than one catalog line").arg(ndb)};
-        if (!FProducts.contains(ndb))
-            return std::nullopt;
-        return FProducts.value(ndb);
-    }
-
-private:
-    QMap<QString, TIngredient> FProducts;
-    QSet<QString> FShared;
-};
-
 void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering& groups,
-                  TProductsByNdb& products) {
+                  TCatalogByNdb& products) {
     QFile file(catalogPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         throw TDataError{QStringLiteral("cannot read %1").arg(catalogPath)};
@@ -100,7 +77,7 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering
                                     Number(f[6], lineNo), Number(f[7], lineNo)};
         const int product = InsertProduct(conn, f[2].trimmed(), owner, values.kkal, values.bel,
                                           values.zir, values.ugl);
-        products.Add(f[3].trimmed(), {product, values});
+        products.Add(f[3].trimmed(), f[2].trimmed(), {product, values});
         InsertMeasure(conn, product, QStringLiteral("100г"), 100, values.kkal);
         const QStringList measures = f[8].split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (const QString& m : measures) {
@@ -117,14 +94,13 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering
 // Each dish under a group of the catalog (its subgroup may be new), written in a transaction
 // of its own as the portions dialog writes it.
 void WriteComposedDishes(const QString& recipesPath, TDM& dm, TGroupNumbering& groups,
-                         const TProductsByNdb& products) {
-    const TIngredientLookup lookup = [&](const QString& ndb) { return products.Find(ndb); };
+                         const TCatalogByNdb& products) {
     for (const TRecipe& recipe : ReadRecipes(recipesPath)) {
         if (!groups.Has(recipe.group, 0))
             throw TDataError{
                 QStringLiteral("%1: the catalog has no group «%2»").arg(recipe.name, recipe.group)};
         const int group = groups.Group(recipe.group, 0);
-        TReadyDish dish = ComposedDish(recipe, lookup);
+        TReadyDish dish = ComposedDish(recipe, products);
         dish.group = recipe.subgroup.isEmpty() ? group : groups.Group(recipe.subgroup, group);
         StoreReadyDish(dm.ADOTrans, dm.SQL1, dish, [] {});
     }
@@ -146,7 +122,7 @@ int main(int argc, char** argv) {
         TDM dm;
         dm.ADOTrans.SetConnectionString(QStringLiteral("Data Source=") + target);
         TGroupNumbering groups(dm.ADOTrans);
-        TProductsByNdb products;
+        TCatalogByNdb products;
         TTransaction transaction(dm.ADOTrans);
         WriteCatalog(catalog, dm.ADOTrans, groups, products);
         transaction.Commit();

@@ -58,17 +58,35 @@ std::vector<TRecipe> ReadRecipes(const QString& path) {
         }
         if (recipes.empty() || f.size() != 3 || f[0].trimmed().isEmpty())
             throw TDataError{where + QStringLiteral(": ndb;grams;product of a dish expected")};
-        recipes.back().items.push_back({f[0].trimmed(), PositiveGrams(f[1], where)});
+        recipes.back().items.push_back(
+            {f[0].trimmed(), PositiveGrams(f[1], where), f[2].trimmed()});
     }
     if (!recipes.empty() && recipes.back().items.empty())
         throw TDataError{path + QStringLiteral(": the last dish has no ingredients")};
     return recipes;
 }
 
-TReadyDish ComposedDish(const TRecipe& recipe, const TIngredientLookup& ingredient) {
+void TCatalogByNdb::Add(const QString& ndb, const QString& name, const TIngredient& product) {
+    FLines.insert(ndb, {name, product});
+}
+
+std::optional<TIngredient> TCatalogByNdb::Find(const TRecipeItem& item) const {
+    const QList<std::pair<QString, TIngredient>> lines = FLines.values(item.ndb);
+    if (lines.size() == 1)
+        return lines.front().second;
+    for (const auto& line : lines)
+        if (line.first == item.product)
+            return line.second;
+    if (lines.isEmpty())
+        return std::nullopt;
+    throw TDataError{QStringLiteral("NDB %1 is on several catalog lines, none named «%2»")
+                         .arg(item.ndb, item.product)};
+}
+
+TReadyDish ComposedDish(const TRecipe& recipe, const TCatalogByNdb& catalog) {
     TArraySave ration;
     for (const TRecipeItem& item : recipe.items) {
-        const std::optional<TIngredient> product = ingredient(item.ndb);
+        const std::optional<TIngredient> product = catalog.Find(item);
         if (!product)
             throw TDataError{recipe.name + QStringLiteral(": no catalog product has NDB ") +
                              item.ndb};

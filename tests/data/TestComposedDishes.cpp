@@ -48,9 +48,10 @@ class TestComposedDishes : public QObject {
 private slots:
     void EveryDishIsTheReadyDishOfItsRecipe() {
         TTestStore store(TStoreKind::Starter);
-        QMap<QString, QString> nameByNdb;
+        TCatalogByNdb catalog;
         for (const TCatalogRow& row : ReadCatalogRows())
-            nameByNdb.insert(row.ndb, row.name);
+            if (const std::optional<TStored> product = Stored(row.name))
+                catalog.Add(row.ndb, row.name, product->product);
         const std::vector<TRecipe> recipes = ReadComposedRecipes();
         QVERIFY(recipes.size() >= 25);
         for (const TRecipe& recipe : recipes) {
@@ -62,19 +63,16 @@ private slots:
             // gram's energy to two decimals.
             double energy = 0;
             for (const TRecipeItem& item : recipe.items) {
-                QVERIFY2(nameByNdb.contains(item.ndb), qPrintable(recipe.name + item.ndb));
-                const std::optional<TStored> product = Stored(nameByNdb.value(item.ndb));
-                QVERIFY2(product, qPrintable(nameByNdb.value(item.ndb)));
-                energy += item.grams * product->product.values.kkal / 100;
+                const std::optional<TIngredient> product = catalog.Find(item);
+                QVERIFY2(product, qPrintable(recipe.name + item.ndb));
+                energy += item.grams * product->values.kkal / 100;
             }
             const double per100 = energy * 100 / recipe.cookedGrams;
             QVERIFY2(std::abs(dish->product.values.kkal - per100) <= 0.5 + 1e-9,
                      qPrintable(recipe.name));
 
             // The ready dish of the recipe's ration, as the portions dialog stores it.
-            const TReadyDish ready = ComposedDish(recipe, [&](const QString& ndb) {
-                return std::optional<TIngredient>(Stored(nameByNdb.value(ndb))->product);
-            });
+            const TReadyDish ready = ComposedDish(recipe, catalog);
             const TDishPerGram gram = DishPerGram(ready.totals, ready.portions, ready.portionGrams);
             QCOMPARE(dish->product.values.kkal, 100 * gram.kkal);
             QCOMPARE(dish->product.values.bel, 100 * gram.bel);
