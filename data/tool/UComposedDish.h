@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-// A fault of the build's source files, with the file and line it was found at.
+// A fault of the build's source files, with the line or the dish it was found at.
 struct TDataError {
     QString message;
 };
