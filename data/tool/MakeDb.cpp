@@ -1,4 +1,5 @@
-// Writes a ready "KKAL.mdb": the schema, then the catalog of data/catalog.csv.
+// Writes a ready "KKAL.mdb": the schema, the catalog of data/catalog.csv, then the ready dishes
+// of data/recipes.csv, each stored by the program's own ready-dish code.
 //
 // Each line of the catalog: group;subgroup;name;ndb;kkal;bel;zir;ugl;measures
 // (subgroup empty for a product listed under its group; measures "name=grams|name=grams").
@@ -6,8 +7,9 @@
 // measure "100г" first, then its household measures with energy = grams × kkal / 100.
 
 #include "base/UErrors.h"
+#include "data/tool/UComposedDish.h"
 #include "store/UCatalogRows.h"
-#include "store/UConnection.h"
+#include "store/UDM.h"
 #include "store/UStoreFile.h"
 
 #include <QCoreApplication>
@@ -19,15 +21,12 @@
 
 namespace {
 
-struct TCatalogError {
-    QString message;
-};
-
 double Number(const QString& text, int line) {
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok)
-        throw TCatalogError{QStringLiteral("line %1: «%2» is not a number").arg(line).arg(text)};
+        throw TDataError{
+            QStringLiteral("catalog line %1: «%2» is not a number").arg(line).arg(text)};
     return value;
 }
 
@@ -37,25 +36,31 @@ public:
     explicit TGroupNumbering(TConnection& conn) : FConn(conn) {}
 
     int Group(const QString& name, int parent) {
-        const QString key = QString::number(parent) + QLatin1Char('/') + name;
+        const QString key = Key(name, parent);
         if (!FGroups.contains(key))
             FGroups.insert(key, InsertGroup(FConn, name, parent, FChildren[parent]++));
         return FGroups.value(key);
     }
 
+    bool Has(const QString& name, int parent) const { return FGroups.contains(Key(name, parent)); }
+
 private:
+    static QString Key(const QString& name, int parent) {
+        return QString::number(parent) + QLatin1Char('/') + name;
+    }
+
     TConnection& FConn;
     QMap<QString, int> FGroups;
     QMap<int, int> FChildren;
 };
 
-void WriteCatalog(const QString& catalogPath, TConnection& conn) {
+void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering& groups,
+                  TCatalogByNdb& products) {
     QFile file(catalogPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw TCatalogError{QStringLiteral("cannot read %1").arg(catalogPath)};
+        throw TDataError{QStringLiteral("cannot read %1").arg(catalogPath)};
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
-    TGroupNumbering groups(conn);
     int lineNo = 0;
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -65,21 +70,39 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn) {
             continue;
         const QStringList f = line.split(QLatin1Char(';'));
         if (f.size() != 9)
-            throw TCatalogError{QStringLiteral("line %1: 9 fields expected").arg(lineNo)};
+            throw TDataError{QStringLiteral("catalog line %1: 9 fields expected").arg(lineNo)};
         const int group = groups.Group(f[0].trimmed(), 0);
         const int owner = f[1].trimmed().isEmpty() ? group : groups.Group(f[1].trimmed(), group);
-        const double kkal = Number(f[4], lineNo);
-        const int product = InsertProduct(conn, f[2].trimmed(), owner, kkal, Number(f[5], lineNo),
-                                          Number(f[6], lineNo), Number(f[7], lineNo));
-        InsertMeasure(conn, product, QStringLiteral("100г"), 100, kkal);
+        const TProductValues values{Number(f[4], lineNo), Number(f[5], lineNo),
+                                    Number(f[6], lineNo), Number(f[7], lineNo)};
+        const int product = InsertProduct(conn, f[2].trimmed(), owner, values.kkal, values.bel,
+                                          values.zir, values.ugl);
+        products.Add(f[3].trimmed(), f[2].trimmed(), {product, values});
+        InsertMeasure(conn, product, QStringLiteral("100г"), 100, values.kkal);
         const QStringList measures = f[8].split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (const QString& m : measures) {
             const int eq = int(m.lastIndexOf(QLatin1Char('=')));
             if (eq <= 0)
-                throw TCatalogError{QStringLiteral("line %1: measure «%2»").arg(lineNo).arg(m)};
+                throw TDataError{
+                    QStringLiteral("catalog line %1: measure «%2»").arg(lineNo).arg(m)};
             const int grams = int(Number(m.mid(eq + 1), lineNo));
-            InsertMeasure(conn, product, m.left(eq).trimmed(), grams, grams * kkal / 100);
+            InsertMeasure(conn, product, m.left(eq).trimmed(), grams, grams * values.kkal / 100);
         }
+    }
+}
+
+// Each dish under a group of the catalog (its subgroup may be new), written in a transaction
+// of its own as the portions dialog writes it.
+void WriteComposedDishes(const QString& recipesPath, TDM& dm, TGroupNumbering& groups,
+                         const TCatalogByNdb& products) {
+    for (const TRecipe& recipe : ReadRecipes(recipesPath)) {
+        if (!groups.Has(recipe.group, 0))
+            throw TDataError{
+                QStringLiteral("%1: the catalog has no group «%2»").arg(recipe.name, recipe.group)};
+        const int group = groups.Group(recipe.group, 0);
+        TReadyDish dish = ComposedDish(recipe, products);
+        dish.group = recipe.subgroup.isEmpty() ? group : groups.Group(recipe.subgroup, group);
+        StoreReadyDish(dm.ADOTrans, dm.SQL1, dish, [] {});
     }
 }
 
@@ -87,25 +110,29 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: edomer_mkdb CATALOG.csv KKAL.mdb\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: edomer_mkdb CATALOG.csv RECIPES.csv KKAL.mdb\n");
         return 2;
     }
     const QString catalog = QString::fromLocal8Bit(argv[1]);
-    const QString target = QString::fromLocal8Bit(argv[2]);
+    const QString recipes = QString::fromLocal8Bit(argv[2]);
+    const QString target = QString::fromLocal8Bit(argv[3]);
     try {
         CreateStoreFile(target);
-        TConnection conn;
-        conn.SetConnectionString(QStringLiteral("Data Source=") + target);
-        TTransaction transaction(conn);
-        WriteCatalog(catalog, conn);
+        TDM dm;
+        dm.ADOTrans.SetConnectionString(QStringLiteral("Data Source=") + target);
+        TGroupNumbering groups(dm.ADOTrans);
+        TCatalogByNdb products;
+        TTransaction transaction(dm.ADOTrans);
+        WriteCatalog(catalog, dm.ADOTrans, groups, products);
         transaction.Commit();
+        WriteComposedDishes(recipes, dm, groups, products);
     } catch (const EAppError& error) {
         std::fprintf(stderr, "edomer_mkdb: %s\n", error.what());
         QFile::remove(target);
         return 1;
-    } catch (const TCatalogError& error) {
-        std::fprintf(stderr, "edomer_mkdb: %s: %s\n", argv[1], error.message.toUtf8().constData());
+    } catch (const TDataError& error) {
+        std::fprintf(stderr, "edomer_mkdb: %s\n", error.message.toUtf8().constData());
         QFile::remove(target);
         return 1;
     }

@@ -60,6 +60,15 @@ std::vector<TCatalogRow> ReadCatalogRows() {
     return rows;
 }
 
+std::vector<TRecipe> ReadComposedRecipes() {
+    try {
+        return ReadRecipes(SourcePath(QStringLiteral("data/recipes.csv")));
+    } catch (const TDataError& error) {
+        qWarning("%s", qPrintable(error.message));
+        return {};
+    }
+}
+
 QMap<QString, TUsdaFood> ReadUsdaFoods(const QString& path) {
     QMap<QString, TUsdaFood> foods;
     for (const QString& line : ReadLines(path)) {

@@ -2,6 +2,8 @@
 // Readers of the starter catalog's sources: the rows of data/catalog.csv and the USDA lines
 // under data/usda/ that they name, for checking the ready "KKAL.mdb" against them.
 
+#include "data/tool/UComposedDish.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -36,6 +38,9 @@ QString SourcePath(const QString& relative);
 QStringList ReadLines(const QString& path);
 
 std::vector<TCatalogRow> ReadCatalogRows();
+
+// The recipes of the composed dishes in data/recipes.csv; empty when they cannot be read.
+std::vector<TRecipe> ReadComposedRecipes();
 
 // The abbreviated table by NDB number.
 QMap<QString, TUsdaFood> ReadUsdaFoods(const QString& path);
