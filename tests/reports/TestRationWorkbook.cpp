@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -148,6 +149,19 @@ private slots:
                               "(Sheet1!$F$6,Sheet1!$F$9)|0.0|K19"}));
         QCOMPARE(Text(sheet, "K4") + Text(sheet, "K5") + Text(sheet, "K6"),
                  QStringLiteral("БелкиЖирыУглеводы"));
+    }
+
+    void ShareOfZeroIsNeverNegative() {
+        TLocaleScope comma(TLocaleScope::Comma());
+        QTemporaryDir dir;
+        const TRacTable fat =
+            WithTotals({Row("08:00", {"Сало", "15г", "15", "139,0", "1,0", "15,0", "0,0"}, 0)},
+                       {"15", "139,0", "1,0", "15,0", "0,0"});
+        const TXlsxSheet sheet = Written(fat, true, dir.filePath("r.xlsx"));
+        QVERIFY(sheet.read);
+        QVERIFY(qFuzzyCompare(sheet.Cell("H6").number.value_or(0), 0.971));
+        QCOMPARE(sheet.Cell("I6").number, std::optional<double>(0));
+        QVERIFY(!std::signbit(*sheet.Cell("I6").number));
     }
 
     void LayoutWithoutNutrients() {
