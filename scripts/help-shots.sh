@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Re-makes the pictures of the help (help/img/*.png) from the program itself: each scene of
+# edomer_showcase runs on a private Xvfb display under the openbox window manager (so that the
+# windows carry their title bars) with a Russian locale, and the named window is cut out of a
+# picture of the screen. Usage: scripts/help-shots.sh [BUILD_DIR] (default: build).
+# Needs xvfb, openbox, imagemagick and x11-utils (apt-get install -y xvfb openbox imagemagick
+# x11-utils) and a build with the target edomer_showcase.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+showcase=$build/tests/edomer_showcase
+out=$root/help/img
+for tool in Xvfb openbox import convert xwininfo; do
+    command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
+done
+[[ -x $showcase ]] || { echo "no $showcase: build the target edomer_showcase first" >&2; exit 2; }
+mkdir -p "$out"
+
+main_title="Едомер — "
+# picture name, scene, the start of the title of the window to cut out
+shots=(
+    "quickstart-breakfast help_breakfast $main_title"
+    "main-window help_day $main_title"
+    "entry-new help_entry Занести продукт в рацион"
+    "entry-change vvod_change Изменение продукта в рационе"
+    "product help_dish_weight Добавление нового продукта"
+    "product-edit newprod Редактирование"
+    "measures newmera Меры/порции продукта"
+    "measures-edit newmera_edit Меры/порции продукта"
+    "search help_search Поиск продукта"
+    "saved-save help_save Сохранить рацион как"
+    "saved-load help_load $main_title"
+    "dish-weight bludo Вес готового блюда"
+    "dish-portions porc Порции в готовом блюде"
+    "forum-code forumcode Код для вставки в HTML-страницы"
+    "setup setup1 Установка программы"
+)
+
+# The frame of the window whose title starts with $2 on display $1, as WxH+X+Y.
+frame_geometry() {
+    local display=$1 title=$2 id parent
+    id=$(DISPLAY=$display xwininfo -root -tree | grep -F "\"$title" | head -1 | awk '{print $1}')
+    [[ -n $id ]] || return 1
+    while :; do
+        parent=$(DISPLAY=$display xwininfo -tree -id "$id" | awk '/Parent window id/ {print $4}')
+        [[ $(DISPLAY=$display xwininfo -tree -id "$parent" | awk '/Parent window id/ {print $4}') == 0x0 ]] &&
+            break
+        id=$parent
+    done
+    DISPLAY=$display xwininfo -id "$id" | awk '
+        /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {printf "%dx%d+%d+%d", w, h, x, y}'
+}
+
+shoot() {
+    local name=$1 scene=$2 title=$3 display n geometry
+    for n in $(seq 70 99); do [[ -e /tmp/.X$n-lock ]] || { display=:$n; break; }; done
+    Xvfb "$display" -screen 0 1100x900x24 -nolisten tcp >/dev/null 2>&1 &
+    local xvfb=$!
+    sleep 0.5
+    DISPLAY=$display openbox >/dev/null 2>&1 &
+    local wm=$!
+    sleep 0.5
+    DISPLAY=$display QT_QPA_PLATFORM=xcb LANG=ru_RU.UTF-8 LC_ALL= "$showcase" "$scene" \
+        >/dev/null 2>&1 &
+    local app=$!
+    sleep 3
+    local screen
+    screen=$(mktemp --suffix=.png)
+    if geometry=$(frame_geometry "$display" "$title"); then
+        DISPLAY=$display import -window root "$screen"
+        convert "$screen" -crop "$geometry" +repage "$out/$name.png"
+        echo "$name.png ($scene, $geometry)"
+    else
+        echo "$name: no window \"$title\" in scene $scene" >&2
+    fi
+    rm -f "$screen"
+    kill "$app" 2>/dev/null || true
+    sleep 0.3
+    kill -9 "$app" 2>/dev/null || true
+    kill "$wm" "$xvfb" 2>/dev/null || true
+    wait "$app" "$wm" "$xvfb" 2>/dev/null || true
+}
+
+for shot in "${shots[@]}"; do
+    read -r name scene title <<<"$shot"
+    shoot "$name" "$scene" "$title"
+done
