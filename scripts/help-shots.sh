@@ -3,14 +3,17 @@
 # edomer_showcase runs on a private Xvfb display under the openbox window manager (so that the
 # windows carry their title bars) with a Russian locale, and the named window is cut out of a
 # picture of the screen. Usage: scripts/help-shots.sh [BUILD_DIR] (default: build).
-# Needs xvfb, openbox, imagemagick and x11-utils (apt-get install -y xvfb openbox imagemagick
-# x11-utils) and a build with the target edomer_showcase.
+# The workbook of the day is written by the scene help_workbook and printed to a picture by
+# LibreOffice (its first page, as it prints).
+# Needs xvfb, openbox, imagemagick, x11-utils, libreoffice-calc-nogui and poppler-utils
+# (apt-get install -y xvfb openbox imagemagick x11-utils libreoffice-calc-nogui poppler-utils)
+# and a build with the target edomer_showcase.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 showcase=$build/tests/edomer_showcase
 out=$root/help/img
-for tool in Xvfb openbox import convert xwininfo; do
+for tool in Xvfb openbox import convert xwininfo soffice pdftoppm; do
     command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
 done
 [[ -x $showcase ]] || { echo "no $showcase: build the target edomer_showcase first" >&2; exit 2; }
@@ -32,7 +35,7 @@ shots=(
     "saved-load help_load $main_title"
     "dish-weight bludo Вес готового блюда"
     "dish-portions porc Порции в готовом блюде"
-    "forum-code forumcode Код для вставки в HTML-страницы"
+    "forum-code help_forum Код для вставки в HTML-страницы"
     "setup setup1 Установка программы"
 )
 
@@ -86,3 +89,14 @@ for shot in "${shots[@]}"; do
     read -r name scene title <<<"$shot"
     shoot "$name" "$scene" "$title"
 done
+
+# The workbook "в Excel" writes for the day of the main window, named as the user would name it.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+QT_QPA_PLATFORM=offscreen LANG=ru_RU.UTF-8 LC_ALL= "$showcase" help_workbook "$work/07.12.26.xlsx" \
+    >/dev/null 2>&1
+LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 soffice --headless "-env:UserInstallation=file://$work/profile" \
+    --convert-to pdf --outdir "$work" "$work/07.12.26.xlsx" >/dev/null 2>&1
+pdftoppm -png -r 110 -f 1 -l 1 -singlefile "$work/07.12.26.pdf" "$work/page"
+convert "$work/page.png" -trim +repage -bordercolor white -border 12 "$out/workbook.png"
+echo "workbook.png (help_workbook, printed by LibreOffice)"

@@ -1,6 +1,7 @@
 // The pictures of the help: the breakfast of «Первые шаги» and a whole day made of products of
 // the ready catalog, the entry dialog taking a glass of milk, the ready dish of known weight in
-// the product dialog, the search listing the cheeses, and saving and loading those days.
+// the product dialog, the search listing the cheeses, saving and loading those days, and the
+// day's forum code and workbook.
 
 #include "app/UMain.h"
 #include "catalog/UNewProd.h"
@@ -15,9 +16,11 @@
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
 #include "ui/URadioGroup.h"
+#include "ui/USeams.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -174,6 +177,31 @@ void ShowCheesesListed() {
     fPoisk->show();
 }
 
+// The forum-code window over the breakfast, as "в HTML" opens it.
+void ShowBreakfastForumCode() {
+    ShowBreakfast();
+    QTimer::singleShot(0, fMain, [] { fMain->ButHTMLClick(); });
+}
+
+// "в Excel" for the day, saving to the file named after the scene and opening nothing.
+class TWorkbookSeams : public TSeams {
+public:
+    QString SaveFileName(QWidget*, const QString&, const QString&) override {
+        return QCoreApplication::arguments().value(2);
+    }
+    bool OpenDocument(const QString&) override { return true; }
+};
+
+void WriteDayWorkbook() {
+    ShowDay();
+    static TWorkbookSeams seams;
+    InstallSeams(&seams);
+    QTimer::singleShot(0, fMain, [] {
+        fMain->ButExcelClick();
+        QCoreApplication::quit();
+    });
+}
+
 } // namespace
 
 EDOMER_SCENE(help_breakfast, ShowBreakfast)
@@ -183,3 +211,5 @@ EDOMER_SCENE(help_dish_weight, ShowDishOfKnownWeight)
 EDOMER_SCENE(help_search, ShowCheesesListed)
 EDOMER_SCENE(help_save, ShowSaveBreakfast)
 EDOMER_SCENE(help_load, ShowLoadPreview)
+EDOMER_SCENE(help_forum, ShowBreakfastForumCode)
+EDOMER_SCENE(help_workbook, WriteDayWorkbook)
