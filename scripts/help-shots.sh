@@ -72,7 +72,7 @@ shoot() {
     screen=$(mktemp --suffix=.png)
     if geometry=$(frame_geometry "$display" "$title"); then
         DISPLAY=$display import -window root "$screen"
-        convert "$screen" -crop "$geometry" +repage "$out/$name.png"
+        convert "$screen" -crop "$geometry" +repage -strip "$out/$name.png"
         echo "$name.png ($scene, $geometry)"
     else
         echo "$name: no window \"$title\" in scene $scene" >&2
@@ -98,5 +98,5 @@ QT_QPA_PLATFORM=offscreen LANG=ru_RU.UTF-8 LC_ALL= "$showcase" help_workbook "$w
 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 soffice --headless "-env:UserInstallation=file://$work/profile" \
     --convert-to pdf --outdir "$work" "$work/07.12.26.xlsx" >/dev/null 2>&1
 pdftoppm -png -r 110 -f 1 -l 1 -singlefile "$work/07.12.26.pdf" "$work/page"
-convert "$work/page.png" -trim +repage -bordercolor white -border 12 "$out/workbook.png"
+convert "$work/page.png" -trim +repage -bordercolor white -border 12 -strip "$out/workbook.png"
 echo "workbook.png (help_workbook, printed by LibreOffice)"
