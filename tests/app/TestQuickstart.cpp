@@ -5,6 +5,7 @@
 #include "app/UMain.h"
 #include "catalog/UGroupTree.h"
 #include "ration/URacionTable.h"
+#include "ration/URacionView.h"
 #include "ration/USaveRacion.h"
 #include "ration/UVvod.h"
 #include "tests/common/TestApp.h"
@@ -33,13 +34,13 @@ QString Joined(const TRacRow& row) {
 
 QStringList TableShown() {
     QStringList rows;
-    for (const TRacRow& row : fMain->RacTableRows().rows)
+    for (const TRacRow& row : RacTableRows().rows)
         rows << Joined(row);
     return rows;
 }
 
 QString DayTotalShown() {
-    return Joined(fMain->RacTableRows().itog.at(0)) + QLatin1Char('|') + fMain->EProc->text();
+    return Joined(RacTableRows().itog.at(0)) + QLatin1Char('|') + fMain->EProc->text();
 }
 
 // "group: product" of what the main window shows selected.
@@ -85,17 +86,22 @@ private slots:
         fMain->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fMain));
 
-        // A glass of milk at 08:00 from the first group, listed at start.
+        // A glass of milk at 08:00 from the first group's first subgroup.
+        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: "));
+        SelectNode(fMain->TVGrup,
+                   FindNodeByText(fMain->TVGrup, QStringLiteral("Молоко и кисломолочные")));
+        fMain->TVGrupClick();
         SelectListed(QStringLiteral("Молоко 3,2%"));
-        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: Молоко 3,2%"));
+        QCOMPARE(Shown(), QStringLiteral("Молоко и кисломолочные: Молоко 3,2%"));
         GlassOfMilk(app);
         QCOMPARE(TableShown().value(0),
                  QStringLiteral("08:00|Молоко 3,2%|1 * стакан (200 мл)|206|123,6|6,6|6,8|9,3"));
 
-        // «сыр» alone meets the bacon first; the cheese is found by «российский» or «сыр рос».
+        // «сыр» alone meets a cream cheese of the cottage cheeses first; the cheese is found by
+        // «российский» or «сыр рос».
         fMain->EdPoisk->setFocus();
         Search(QStringLiteral("сыр"));
-        QCOMPARE(Shown(), QStringLiteral("Колбасы и мясные изделия: Бекон, сырой"));
+        QCOMPARE(Shown(), QStringLiteral("Творог: Сыр сливочный (нёфшатель)"));
         Search(QStringLiteral("сыр рос"));
         QCOMPARE(Shown(), QStringLiteral("Сыры: Сыр российский"));
         Search(QStringLiteral("российский"));
@@ -150,7 +156,9 @@ private slots:
     void GramsThatAreNotWholeAndPortionsWithoutMeasuresAreRefused() {
         TTestApp app(TStoreKind::Starter);
         fMain->show();
-        SelectListed(QStringLiteral("Молоко 3,2%"));
+        const int bare = AddProduct(QStringLiteral("Без мер"), 1, 100);
+        fMain->LVProd->AddItem(QStringLiteral("Без мер"), {QStringLiteral("100,0")}, bare);
+        SelectListed(QStringLiteral("Без мер"));
         app.Seams.OnModalOf<TfVvod>([](TfVvod* d) {
             d->EdGramm->clear();
             TypeText(d->EdGramm, QStringLiteral("50,5"));
@@ -158,9 +166,6 @@ private slots:
             QVERIFY(d->isVisible());
         });
         fMain->ButvRac->click();
-        const int bare = AddProduct(QStringLiteral("Без мер"), 1, 100);
-        fMain->LVProd->AddItem(QStringLiteral("Без мер"), {QStringLiteral("100,0")}, bare);
-        SelectListed(QStringLiteral("Без мер"));
         app.Seams.OnModalOf<TfVvod>([](TfVvod* d) {
             d->RG->Button(1)->click();
             d->ButDa->click();

@@ -85,7 +85,7 @@ void Eat(int hours, int minutes, const QString& name, int grams, const QString& 
 
 void Show(const QString& name) {
     const TProduct product = Product(name);
-    fMain->ShowSearchMatch(TSearchMatch{product.id, product.group});
+    ShowSearchMatch(TSearchMatch{product.id, product.group});
 }
 
 void Breakfast() {
@@ -108,8 +108,8 @@ void ShowDay() {
     Breakfast();
     Eat(8, 0, QStringLiteral("Хлеб ржаной"), 0, QStringLiteral("ломтик"), 2);
     Eat(13, 0, QStringLiteral("Суп куриный с лапшой"), 0, QStringLiteral("тарелка"), 1);
-    Eat(13, 0, QStringLiteral("Гречка отварная"), 150);
-    Eat(13, 0, QStringLiteral("Яйцо куриное вареное"), 0, QStringLiteral("1 шт."), 1);
+    Eat(13, 0, QStringLiteral("Гречка ядрица, варёная"), 150);
+    Eat(13, 0, QStringLiteral("Яйцо куриное варёное"), 0, QStringLiteral("1 шт."), 1);
     Eat(16, 30, QStringLiteral("Яблоко"), 0, QStringLiteral("1 шт."), 1);
     Eat(19, 0, QStringLiteral("Творог 9%"), 150);
     Eat(19, 0, QStringLiteral("Кефир 1%"), 0, QStringLiteral("стакан (200 мл)"), 1);
