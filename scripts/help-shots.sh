@@ -3,8 +3,8 @@
 # edomer_showcase runs on a private Xvfb display under the openbox window manager (so that the
 # windows carry their title bars) with a Russian locale, and the named window is cut out of a
 # picture of the screen. Usage: scripts/help-shots.sh [BUILD_DIR] (default: build).
-# The workbook of the day is written by the scene help_workbook and printed to a picture by
-# LibreOffice (its first page, as it prints).
+# The workbook of the day is written by the scene help_workbook and drawn by LibreOffice as one
+# page per sheet, so that the charts beside the printed table are in the picture too.
 # Needs xvfb, openbox, imagemagick, x11-utils, libreoffice-calc-nogui and poppler-utils
 # (apt-get install -y xvfb openbox imagemagick x11-utils libreoffice-calc-nogui poppler-utils)
 # and a build with the target edomer_showcase.
@@ -96,7 +96,8 @@ trap 'rm -rf "$work"' EXIT
 QT_QPA_PLATFORM=offscreen LANG=ru_RU.UTF-8 LC_ALL= "$showcase" help_workbook "$work/07.12.26.xlsx" \
     >/dev/null 2>&1
 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 soffice --headless "-env:UserInstallation=file://$work/profile" \
-    --convert-to pdf --outdir "$work" "$work/07.12.26.xlsx" >/dev/null 2>&1
-pdftoppm -png -r 110 -f 1 -l 1 -singlefile "$work/07.12.26.pdf" "$work/page"
+    --convert-to 'pdf:calc_pdf_Export:{"SinglePageSheets":{"type":"boolean","value":"true"}}' \
+    --outdir "$work" "$work/07.12.26.xlsx" >/dev/null 2>&1
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/07.12.26.pdf" "$work/page"
 convert "$work/page.png" -trim +repage -bordercolor white -border 12 -strip "$out/workbook.png"
-echo "workbook.png (help_workbook, printed by LibreOffice)"
+echo "workbook.png (help_workbook, drawn by LibreOffice)"
