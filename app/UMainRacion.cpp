@@ -38,6 +38,7 @@ void TfMain::APaintLVRAcExecute() {
     TPaintingSuspended suspended(LVRac);
     LVRac->Clear();
     LVItog->Clear();
+    TReadScope scope(DM->ADOTrans);
     TStoreRacLookups lookups;
     const TRacTable table =
         BuildRacTable(ArraySave, {CB1->isChecked(), CBProc->isChecked()}, lookups);

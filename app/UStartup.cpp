@@ -14,6 +14,7 @@
 #include "ration/UVvod.h"
 #include "reports/Unit1.h"
 #include "store/UDM.h"
+#include "store/UDailyCopy.h"
 #include "ui/UDialog.h"
 #include "ui/UErrorBox.h"
 #include "ui/UMessage.h"
@@ -59,6 +60,10 @@ TApplicationForms::TApplicationForms(bool setupMode) {
         FDM = std::make_unique<TDM>();
         DM = FDM.get();
     });
+    // The day's copy of the user's data, before anything of it changes; the installer's own
+    // folder gets none.
+    if (DM && !setupMode)
+        WriteDailyCopy(DM->ADOTrans.DatabasePath(), QDate::currentDate());
     FMain = std::make_unique<TfMain>();
     fMain = FMain.get();
     Guard([] { fMain->FormCreate(); });

@@ -42,6 +42,23 @@ EConvertError TooLarge(const QString& typed) {
     return EConvertError(QStringLiteral("«%1» — слишком большое число").arg(typed));
 }
 
+// The whole days since day zero and the milliseconds into the last of them.
+struct TDayAndTime {
+    long long days;
+    int ms;
+};
+
+TDayAndTime SplitDateTime(TDateTime value) {
+    const double dayPart = std::floor(value);
+    long long ms = std::llround((value - dayPart) * kMsPerDay);
+    long long days = static_cast<long long>(dayPart);
+    if (ms >= static_cast<long long>(kMsPerDay)) {
+        ms = 0;
+        ++days;
+    }
+    return {days, int(ms)};
+}
+
 QString NonFiniteText(double value) {
     if (std::isnan(value))
         return QStringLiteral("NAN");
@@ -218,14 +235,8 @@ TDateTime QDateTimeToDateTime(const QDateTime& dt) {
 }
 
 QDateTime DateTimeToQDateTime(TDateTime value) {
-    const double dayPart = std::floor(value);
-    long long ms = std::llround((value - dayPart) * kMsPerDay);
-    long long days = static_cast<long long>(dayPart);
-    if (ms >= static_cast<long long>(kMsPerDay)) {
-        ms = 0;
-        ++days;
-    }
-    return QDateTime(kDayZero.addDays(days), QTime::fromMSecsSinceStartOfDay(int(ms)));
+    const TDayAndTime split = SplitDateTime(value);
+    return QDateTime(kDayZero.addDays(split.days), QTime::fromMSecsSinceStartOfDay(split.ms));
 }
 
 TDateTime NowDateTime() {
@@ -233,7 +244,9 @@ TDateTime NowDateTime() {
 }
 
 QString FormatHHmm(TDateTime value) {
-    return DateTimeToQDateTime(value).time().toString(QStringLiteral("HH:mm"));
+    // The time of day alone: no local date and time to look up the time zone for.
+    return QTime::fromMSecsSinceStartOfDay(SplitDateTime(value).ms)
+        .toString(QStringLiteral("HH:mm"));
 }
 
 TDateTime TimeOfDayHHmm00(const QTime& time) {

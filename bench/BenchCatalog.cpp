@@ -87,7 +87,7 @@ void QuickSearchKeyPress(benchmark::State& state, const char* text) {
         if (const auto match = CurrentMatch(DM->SQL1))
             benchmark::DoNotOptimize(ShowMatch(&tree, &list, *match, groupClick));
     }
-    state.counters["matches"] = DM->SQL1.RecordCount();
+    state.counters["rows_read"] = DM->SQL1.RecordCount();
 }
 BENCHMARK_CAPTURE(QuickSearchKeyPress, word, "сёмга")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(QuickSearchKeyPress, two_words, "груша южный")->Unit(benchmark::kMillisecond);

@@ -37,8 +37,9 @@ TArraySave Ration() {
 void RationTableRebuild200(benchmark::State& state) {
     TUseStore scope(Store());
     const TArraySave ration = Ration();
-    TStoreRacLookups lookups;
     for (auto _ : state) {
+        TReadScope read(DM->ADOTrans);
+        TStoreRacLookups lookups;
         TRacTable table = BuildRacTable(ration, {true, true}, lookups);
         benchmark::DoNotOptimize(table.rows.data());
     }

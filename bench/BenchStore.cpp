@@ -1,8 +1,11 @@
 // The store on 100,000 products: a search key press, the look-ups of one ration rebuild, and
-// the product list of one large group.
+// the product list of one large group; the daily copy of the starter catalog.
 
 #include "bench/BenchFixture.h"
+#include "store/UDailyCopy.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -37,9 +40,11 @@ void SearchKeyPress(benchmark::State& state) {
 }
 BENCHMARK(SearchKeyPress)->Unit(benchmark::kMillisecond);
 
+// The look-ups of one ration rebuild, in the read scope the rebuild runs them in.
 void RationLookups500(benchmark::State& state) {
     TUseStore scope(Store());
     for (auto _ : state) {
+        TReadScope read(DM->ADOTrans);
         for (int i = 1; i <= 500; ++i) {
             DM->SQL1.SetSQL(
                 QStringLiteral("SELECT naim_prod FROM tab_prod WHERE id_prod=:id_prod"));
@@ -62,5 +67,20 @@ void GroupList2000(benchmark::State& state) {
     }
 }
 BENCHMARK(GroupList2000)->Unit(benchmark::kMillisecond);
+
+// The start-up copy of the ready "KKAL.mdb", one new day per iteration, the oldest removed.
+void DailyCopyStarter(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString database = dir.filePath(QStringLiteral("KKAL.mdb"));
+    QFile::copy(QStringLiteral(EDOMER_BIN_DIR "/KKAL.mdb"), database);
+    QDate day(2026, 1, 1);
+    for (auto _ : state) {
+        if (!WriteDailyCopy(database, day))
+            state.SkipWithError("no copy written");
+        day = day.addDays(1);
+    }
+    state.counters["bytes"] = double(QFileInfo(database).size());
+}
+BENCHMARK(DailyCopyStarter)->Unit(benchmark::kMillisecond);
 
 } // namespace

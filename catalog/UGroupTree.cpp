@@ -1,5 +1,6 @@
 #include "catalog/UGroupTree.h"
 
+#include "store/UConnection.h"
 #include "store/UQuery.h"
 
 #include <QIcon>
@@ -130,6 +131,7 @@ void SwapNodes(QTreeWidgetItem* a, QTreeWidgetItem* b) {
 }
 
 void LoadGroupTree(QTreeWidget* tree, TQuery& q, const QIcon& icon) {
+    TReadScope scope(q.Connection());
     tree->clear();
     q.SetSQL(kTopLevelSql);
     q.Open();

@@ -6,6 +6,7 @@
 #include "ui/UListView.h"
 
 void FillProductList(TListView* list, TQuery& q, int idGrup) {
+    TReadScope scope(q.Connection());
     q.SetSQL(QStringLiteral("SELECT id_prod, naim_prod, kkal FROM tab_prod WHERE id_grup=") +
              QString::number(idGrup) + QStringLiteral(" ORDER BY naim_prod"));
     q.Open();

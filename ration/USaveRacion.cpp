@@ -132,6 +132,7 @@ void TfSaveRacion::TVSaveRacClick() {
         return;
     EdNaimRac->setText(item->text(0));
     TQuery& q = DM->qSaveRac;
+    TReadScope scope(DM->ADOTrans);
     TClosedAfterUse closed(q);
     q.SetSQL(QStringLiteral("SELECT tp.naim_prod,tr.g,tr.kkal  FROM tab_racion tr left join "
                             "tab_prod  tp on tr.id_prod=tp.id_prod  where tr.id_rac=:id"));

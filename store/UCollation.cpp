@@ -26,17 +26,23 @@ void DestroyCollator(void* collator) {
     ucol_close(static_cast<UCollator*>(collator));
 }
 
-// Case folding, by table for the Latin and Cyrillic blocks that names are written in.
+// Case folding for like(), with "ё" taken for "е" as most people type it; by table for the
+// Latin and Cyrillic blocks that names are written in.
 constexpr UChar32 kTableSize = 0x500;
+
+UChar32 FoldedLetter(UChar32 c) {
+    const UChar32 folded = u_foldCase(c, U_FOLD_CASE_DEFAULT);
+    return folded == 0x451 ? 0x435 : folded;
+}
 
 UChar32 Folded(UChar32 c) {
     static const std::array<UChar32, kTableSize> table = [] {
         std::array<UChar32, kTableSize> t{};
         for (UChar32 i = 0; i < kTableSize; ++i)
-            t[std::size_t(i)] = u_foldCase(i, U_FOLD_CASE_DEFAULT);
+            t[std::size_t(i)] = FoldedLetter(i);
         return t;
     }();
-    return c >= 0 && c < kTableSize ? table[std::size_t(c)] : u_foldCase(c, U_FOLD_CASE_DEFAULT);
+    return c >= 0 && c < kTableSize ? table[std::size_t(c)] : FoldedLetter(c);
 }
 
 // Decodes the code point at position i and moves i past it.

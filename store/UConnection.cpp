@@ -10,7 +10,9 @@
 namespace {
 
 constexpr std::size_t kMaxIdleStatements = 2048;
-constexpr int kBusyTimeoutMs = 5000;
+// A lock held by another program is waited for this long; for the same time after a wait
+// gave up, statements do not wait again.
+constexpr int kBusyTimeoutMs = 1000;
 const QString kDataSourceKey = QStringLiteral("Data Source=");
 const QString kSecuritySuffix = QStringLiteral(";Persist Security Info=False");
 
@@ -56,9 +58,10 @@ void TConnection::Open() {
     if (rc != SQLITE_OK) {
         const QString reason = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);
-        throw EStoreError(where + reason);
+        throw EStoreError(StoreFailureText(TStoreAccess::Open, path, rc, reason));
     }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    FBusyWait = BusyWait();
+    sqlite3_busy_timeout(db, FBusyWait);
     sqlite3_extended_result_codes(db, 1);
     // The header is read by the first statement: a file that is not a database fails here.
     sqlite3_stmt* probe = nullptr;
@@ -71,14 +74,16 @@ void TConnection::Open() {
         hasTables = prc == SQLITE_ROW && sqlite3_column_int(probe, 0) > 0;
     }
     sqlite3_finalize(probe);
-    if (prc != SQLITE_ROW || !hasTables) {
-        const bool notDb = (prc & 0xff) == SQLITE_NOTADB;
-        QString reason = notDb ? QStringLiteral("файл не является базой данных SQLite")
-                               : QString::fromUtf8(sqlite3_errmsg(db));
-        if (prc == SQLITE_ROW)
-            reason = QStringLiteral("в файле нет таблиц программы");
+    if (prc == SQLITE_ROW && !hasTables) {
         sqlite3_close(db);
-        throw EStoreError(where + reason);
+        throw EStoreError(where + QStringLiteral("в файле нет таблиц программы"));
+    }
+    if (prc != SQLITE_ROW) {
+        const QString reason = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        if ((prc & 0xff) == SQLITE_BUSY)
+            FLockedSince.start();
+        throw EStoreError(StoreFailureText(TStoreAccess::Open, path, prc, reason));
     }
     if (RegisterRussianText(db) != SQLITE_OK) {
         sqlite3_close(db);
@@ -97,6 +102,7 @@ void TConnection::Close() {
     FinalizeIdle();
     sqlite3_close_v2(FDb);
     FDb = nullptr;
+    FReadOwned = false;
 }
 
 sqlite3* TConnection::Handle() {
@@ -104,16 +110,30 @@ sqlite3* TConnection::Handle() {
     return FDb;
 }
 
-void TConnection::Fail(const QString& context) {
-    QString message =
-        QStringLiteral("Ошибка базы данных: ") + QString::fromUtf8(sqlite3_errmsg(FDb));
-    if (!context.isEmpty())
-        message += QStringLiteral("\n") + context;
-    throw EStoreError(message);
+void TConnection::Fail(TStoreAccess access) {
+    const int code = sqlite3_extended_errcode(FDb);
+    if ((code & 0xff) == SQLITE_BUSY)
+        FLockedSince.start();
+    throw EStoreError(
+        StoreFailureText(access, DatabasePath(), code, QString::fromUtf8(sqlite3_errmsg(FDb))));
+}
+
+int TConnection::BusyWait() const {
+    const bool justLocked = FLockedSince.isValid() && FLockedSince.elapsed() < kBusyTimeoutMs;
+    return justLocked ? 0 : kBusyTimeoutMs;
+}
+
+void TConnection::UpdateBusyWait() {
+    const int wait = BusyWait();
+    if (wait != FBusyWait) {
+        sqlite3_busy_timeout(FDb, wait);
+        FBusyWait = wait;
+    }
 }
 
 std::unique_ptr<TStatement> TConnection::Prepare(const std::string& sql) {
     Open();
+    UpdateBusyWait();
     auto it = FIdle.find(sql);
     if (it != FIdle.end() && !it->second.empty()) {
         sqlite3_stmt* stmt = it->second.back();
@@ -124,7 +144,8 @@ std::unique_ptr<TStatement> TConnection::Prepare(const std::string& sql) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(FDb, sql.c_str(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
         sqlite3_finalize(stmt);
-        Fail(QString::fromStdString(sql));
+        const bool reading = QByteArray::fromStdString(sql).trimmed().left(6).toUpper() == "SELECT";
+        Fail(reading ? TStoreAccess::Read : TStoreAccess::Write);
     }
     return std::make_unique<TStatement>(this, sql, stmt);
 }
@@ -153,16 +174,33 @@ void TConnection::FinalizeIdle() {
 }
 
 void TConnection::ExecDirect(const char* sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(Handle(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(error ? error : "");
-        sqlite3_free(error);
-        throw EStoreError(QStringLiteral("Ошибка базы данных: ") + message);
-    }
+    sqlite3* db = Handle();
+    UpdateBusyWait();
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        Fail(TStoreAccess::Write);
 }
 
 void TConnection::BeginTrans() {
+    if (FReadOwned) {
+        FReadOwned = false;
+        if (InTransaction())
+            return;
+    }
     ExecDirect("BEGIN");
+}
+
+void TConnection::BeginRead() noexcept {
+    if (FReadDepth++ > 0 || !FDb || InTransaction())
+        return;
+    FReadOwned = sqlite3_exec(FDb, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void TConnection::EndRead() noexcept {
+    if (--FReadDepth > 0 || !FReadOwned)
+        return;
+    FReadOwned = false;
+    if (InTransaction() && sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void TConnection::CommitTrans() {

@@ -1,7 +1,10 @@
 #pragma once
 // The one connection to "KKAL.mdb": opened by the first statement and kept open, with a cache
-// of prepared statements and the transaction calls.
+// of prepared statements, the transaction calls and the read scopes of the view rebuilds.
 
+#include "store/UStoreFailure.h"
+
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 #include <string>
@@ -50,24 +53,50 @@ public:
     // A prepared statement for the SQLite text, from the cache when one is idle.
     std::unique_ptr<TStatement> Prepare(const std::string& sql);
 
+    // A write transaction begun inside a read scope takes the scope's transaction over.
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
     bool InTransaction() const;
 
-    // Raises EStoreError with the connection's last message.
-    [[noreturn]] void Fail(const QString& context = QString());
+    // Raises EStoreError in words for the connection's last failure.
+    [[noreturn]] void Fail(TStoreAccess access);
 
 private:
     friend class TStatement;
+    friend class TReadScope;
     void Release(const std::string& sql, sqlite3_stmt* stmt);
     void ExecDirect(const char* sql);
     void FinalizeIdle();
+    void BeginRead() noexcept;
+    void EndRead() noexcept;
+    // A lock that made a statement give up is not waited for again at once: the user hears
+    // of it after one wait, not after one per statement of the action.
+    int BusyWait() const;
+    void UpdateBusyWait();
 
     QString FConnectionString;
     sqlite3* FDb = nullptr;
     std::unordered_map<std::string, std::vector<sqlite3_stmt*>> FIdle;
     std::size_t FIdleCount = 0;
+    int FReadDepth = 0;
+    bool FReadOwned = false;
+    int FBusyWait = -1;
+    QElapsedTimer FLockedSince;
+};
+
+// Runs the statements of one view rebuild in one read transaction of the connection: one
+// lock and one check of the file instead of one per statement. Inside a transaction, or on a
+// connection not opened yet, it does nothing; the transaction ends with the scope.
+class TReadScope {
+public:
+    explicit TReadScope(TConnection& conn) : FConn(conn) { FConn.BeginRead(); }
+    TReadScope(const TReadScope&) = delete;
+    TReadScope& operator=(const TReadScope&) = delete;
+    ~TReadScope() { FConn.EndRead(); }
+
+private:
+    TConnection& FConn;
 };
 
 // Begins a transaction and rolls it back when left without Commit().

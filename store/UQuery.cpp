@@ -112,13 +112,15 @@ void TQuery::SetParam(const QString& name, const QVariant& value) {
     FParamValues[std::size_t(index)] = Coerced(name, value);
 }
 
-void TQuery::Run(bool keepRows) {
+void TQuery::Run(const std::string& sql, const std::vector<QVariant>& values, bool keepRows) {
     try {
-        auto statement = FConn.Prepare(FTranslated.sql);
+        auto statement = FConn.Prepare(sql);
         sqlite3_stmt* stmt = statement->Handle();
-        for (std::size_t i = 0; i < FParamValues.size(); ++i)
-            if (BindValue(stmt, int(i) + 1, FParamValues[i]) != SQLITE_OK)
-                FConn.Fail(FText);
+        const TStoreAccess access =
+            sqlite3_stmt_readonly(stmt) ? TStoreAccess::Read : TStoreAccess::Write;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (BindValue(stmt, int(i) + 1, values[i]) != SQLITE_OK)
+                FConn.Fail(access);
         FColumnCount = sqlite3_column_count(stmt);
         int rc = 0;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -129,38 +131,65 @@ void TQuery::Run(bool keepRows) {
             ++FRowCount;
         }
         if (rc != SQLITE_DONE)
-            FConn.Fail(FText);
+            FConn.Fail(access);
     } catch (const EStoreError&) {
         // Nothing of a failed operation may be committed later by another one.
         FConn.RollbackTrans();
-        ClearRows();
+        Close();
         throw;
     }
 }
 
 int TQuery::ExecSQL() {
     Close();
-    Run(false);
+    Run(FTranslated.sql, FParamValues, false);
     return sqlite3_changes(FConn.Handle());
 }
 
 void TQuery::Open() {
     Close();
-    Run(true);
+    Run(FTranslated.sql, FParamValues, true);
     FActive = true;
     FCursor = 0;
     FEof = FRowCount == 0;
 }
 
+void TQuery::OpenInPieces(TRowSource source) {
+    Close();
+    FSource = std::move(source);
+    FActive = true;
+    FetchMore();
+    FEof = FRowCount == 0;
+}
+
+void TQuery::AppendRows(const std::string& sql, const std::vector<QVariant>& values) {
+    Run(sql, values, true);
+}
+
+bool TQuery::FetchMore() {
+    while (FSource) {
+        // The source is held here while it runs: a failure inside it closes the query.
+        TRowSource source = std::move(FSource);
+        FSource = nullptr;
+        const std::size_t had = FRowCount;
+        if (source(*this))
+            FSource = std::move(source);
+        if (FRowCount > had)
+            return true;
+    }
+    return false;
+}
+
 void TQuery::Close() {
     FActive = false;
+    FSource = nullptr;
     ClearRows();
     FCursor = 0;
     FEof = true;
 }
 
 void TQuery::Next() {
-    if (FCursor + 1 < FRowCount)
+    if (FCursor + 1 < FRowCount || FetchMore())
         ++FCursor;
     else
         FEof = true;

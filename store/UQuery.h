@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,6 +57,16 @@ public:
     void Close();
     bool Active() const { return FActive; }
 
+    // A run whose rows come in pieces, for a search whose first rows must come fast: the
+    // source appends the next rows with AppendRows() and returns false once none are left.
+    // Each piece is its own statement, so no lock is held between two pieces.
+    using TRowSource = std::function<bool(TQuery&)>;
+    void OpenInPieces(TRowSource source);
+    // Runs a select and appends its rows; its "?N" parameters take the values by position.
+    void AppendRows(const std::string& sql, const std::vector<QVariant>& values);
+    TConnection& Connection() const { return FConn; }
+
+    // The rows kept; for a run in pieces, those fetched so far.
     int RecordCount() const { return int(FRowCount); }
     bool Eof() const { return FEof; }
     // Moves to the next row; past the last the query stays on it and Eof() becomes true.
@@ -73,7 +84,8 @@ private:
         double real = 0;
     };
 
-    void Run(bool keepRows);
+    void Run(const std::string& sql, const std::vector<QVariant>& values, bool keepRows);
+    bool FetchMore();
     void KeepCell(sqlite3_stmt* stmt, int column);
     void ClearRows();
     QVariant Coerced(const QString& name, const QVariant& value) const;
@@ -83,6 +95,7 @@ private:
     QString FText;
     TTranslatedStatement FTranslated;
     std::vector<QVariant> FParamValues;
+    TRowSource FSource;
     std::vector<TCell> FCells;
     std::string FBytes;
     std::size_t FRowCount = 0;

@@ -1,16 +1,63 @@
 // The store: Russian text comparison, the statement dialect, parameters, keys, transactions,
-// opening errors and the product table object.
+// read scopes, failures in words, opening errors, the product table object, the order of a
+// search run and the daily copy.
 
+#include "app/UStartup.h"
 #include "base/UErrors.h"
+#include "catalog/UProductSearch.h"
 #include "platform/UProgramFolder.h"
 #include "store/UCollation.h"
 #include "store/UDM.h"
+#include "store/UDailyCopy.h"
+#include "store/USqliteApi.h"
 #include "tests/common/TestApp.h"
 #include "tests/common/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+namespace {
+
+// A second connection to the file, as another program would hold it.
+class TOtherProgram {
+public:
+    explicit TOtherProgram(const QString& path) {
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &FDb, SQLITE_OPEN_READWRITE, nullptr);
+    }
+    ~TOtherProgram() { sqlite3_close(FDb); }
+    int Exec(const char* sql) { return sqlite3_exec(FDb, sql, nullptr, nullptr, nullptr); }
+
+private:
+    sqlite3* FDb = nullptr;
+};
+
+// The rows of a query from its current row on, one text per row.
+QStringList Rows(TQuery& q) {
+    QStringList rows;
+    for (; !q.Eof(); q.Next()) {
+        QStringList cells;
+        for (int c = 0; c < q.FieldCount(); ++c)
+            cells << q.Fields(c).AsString();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QString DatabaseRows(const QString& path) {
+    TConnection conn;
+    conn.SetConnectionString(QStringLiteral("Data Source=") + path);
+    TQuery q(conn, {});
+    QStringList all;
+    for (const char* table : {"tab_grup", "tab_prod", "tab_mera", "tab_nazv_rac", "tab_racion"}) {
+        q.SetSQL(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)));
+        q.Open();
+        all << Rows(q);
+    }
+    return all.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 class TestStore : public QObject {
     Q_OBJECT
@@ -56,6 +103,10 @@ private slots:
         QCOMPARE(sorted.mid(5), (QStringList{QStringLiteral("ёрш"), QStringLiteral("Мёд"),
                                              QStringLiteral("яблоко"), QStringLiteral("apple"),
                                              QStringLiteral("Banana")}));
+        // like() takes "е" and "ё" for one letter.
+        q.SetSQL(QStringLiteral("SELECT count(*) FROM tab_prod WHERE naim_prod LIKE \"%ежев%\""));
+        q.Open();
+        QCOMPARE(q.Fields(0).AsInteger(), 2);
     }
 
     void LikeMatcherHandlesWildcardsAndEscapes() {
@@ -80,6 +131,11 @@ private slots:
         QVERIFY(like("%a_c%", "xAbAxC aBc"));
         QVERIFY(like("%ß%", "STRAẞE"));
         QVERIFY(!like("%я%", "ё"));
+        // "е" and "ё" are one letter to like(), in both directions and in upper case.
+        QVERIFY(like("%мед%", "Мёд липовый"));
+        QVERIFY(like("мёд%", "МЕД"));
+        QVERIFY(like("%ЁЖЕ_И%", "пирог с ежевикой"));
+        QVERIFY(like("%сeмга%", "сeмга") && !like("%семга%", "сeмга")); // a Latin "e" stays apart
     }
 
     void DoubleQuotedLiteralsAndParameters() {
@@ -208,7 +264,7 @@ private slots:
             DM->SQL1.Open();
             QFAIL("a file that is not a database must not open");
         } catch (const EStoreError& e) {
-            QVERIFY(e.Message().contains(QStringLiteral("не является базой данных")));
+            QVERIFY(e.Message().contains(QStringLiteral("файл базы данных повреждён\n")));
         }
         QCOMPARE(QFileInfo(store.Folder.DatabasePath()).size(), 4096);
     }
@@ -227,6 +283,181 @@ private slots:
         module.SQL1.Open();
         QVERIFY(module.SQL1.Fields(0).AsInteger() > 0);
         OverrideProgramFilePath(QString());
+    }
+
+    void ReadScopeHoldsOneReadAndNestsInAWrite() {
+        TTestStore store;
+        TConnection& conn = DM->ADOTrans;
+        TOtherProgram other(store.Folder.DatabasePath());
+        CountSql(QStringLiteral("SELECT count(*) FROM tab_grup"));
+        {
+            TReadScope read(conn);
+            CountSql(QStringLiteral("SELECT count(*) FROM tab_grup"));
+            { TReadScope inner(conn); }
+            QVERIFY(conn.InTransaction());
+            QCOMPARE(other.Exec("BEGIN EXCLUSIVE"), SQLITE_BUSY);
+        }
+        QVERIFY(!conn.InTransaction());
+        QCOMPARE(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+        QCOMPARE(other.Exec("COMMIT"), SQLITE_OK);
+        {
+            TTransaction write(conn);
+            AddGroup(QStringLiteral("А"), 0, 0);
+            { TReadScope read(conn); }
+            QVERIFY(conn.InTransaction());
+            write.Commit();
+        }
+        // A write begun inside a read scope takes its transaction over and commits it.
+        {
+            TReadScope read(conn);
+            CountSql(QStringLiteral("SELECT count(*) FROM tab_grup"));
+            TTransaction write(conn);
+            AddGroup(QStringLiteral("Б"), 0, 1);
+            write.Commit();
+            QVERIFY(!conn.InTransaction());
+        }
+        QCOMPARE(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+        QCOMPARE(other.Exec("ROLLBACK"), SQLITE_OK);
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_grup")), 2);
+    }
+
+    void StoreFailuresReadInWords() {
+        TTestStore store;
+        const QString path = store.Folder.DatabasePath();
+        auto failure = [](const QString& sql) {
+            try {
+                ExecSql(sql);
+            } catch (const EStoreError& e) {
+                return e.Message();
+            }
+            return QString();
+        };
+        const QString insert = QStringLiteral("INSERT INTO tab_nazv_rac(naim_rac) VALUES(\"x\")");
+        ExecSql(QStringLiteral("PRAGMA query_only=1"));
+        QCOMPARE(failure(insert), QStringLiteral("Не удалось записать в базу данных «") + path +
+                                      QStringLiteral("»: файл доступен только для чтения\n"
+                                                     "attempt to write a readonly database"));
+        ExecSql(QStringLiteral("PRAGMA query_only=0"));
+        ExecSql(QStringLiteral("PRAGMA max_page_count=") +
+                ScalarSql(QStringLiteral("PRAGMA page_count")).toString());
+        const QString full = failure(
+            QStringLiteral("INSERT INTO tab_nazv_rac(naim_rac) VALUES(printf('%.5000c', 'я'))"));
+        QVERIFY2(full.startsWith(QStringLiteral("Не удалось записать в базу данных «") + path +
+                                 QStringLiteral("»: на диске нет места\n")),
+                 qPrintable(full));
+        QVERIFY(!full.contains(QStringLiteral("INSERT")));
+        // A lock of another program: reading fails in words, and the next statement of the
+        // same action does not wait for it once more.
+        TOtherProgram other(path);
+        QCOMPARE(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+        const QString locked = failure(QStringLiteral("SELECT count(*) FROM tab_grup"));
+        QVERIFY2(locked.startsWith(QStringLiteral("Не удалось прочитать базу данных «") + path +
+                                   QStringLiteral("»: база данных занята другой программой\n")),
+                 qPrintable(locked));
+        QVERIFY(failure(insert).contains(QStringLiteral("занята другой программой")));
+        other.Exec("ROLLBACK");
+        QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_nazv_rac")), 0);
+    }
+
+    // The run's rows come group by group; they are those of the one statement that sorts all
+    // matches, in its order: gone groups first, top-level groups by num_tv with equal num_tv
+    // merged by name, then subgroups by their parent's id.
+    void SearchRunKeepsTheOrderOfTheSortedStatement() {
+        TTestStore store;
+        std::vector<int> groups;
+        for (const int numTv : {2, 0, 1, 1, 0})
+            groups.push_back(AddGroup(QStringLiteral("Группа"), 0, numTv));
+        for (const int numTv : {1, 0, 1})
+            groups.push_back(AddGroup(QStringLiteral("Подгруппа"), groups[2], numTv));
+        groups.push_back(AddGroup(QStringLiteral("Подгруппа"), groups[0], 0));
+        const int gone = AddGroup(QStringLiteral("Удалённая"), 0, 0);
+        groups.push_back(gone);
+        const QStringList words = {QStringLiteral("Мёд"),   QStringLiteral("мед"),
+                                   QStringLiteral("Сёмга"), QStringLiteral("Молоко"),
+                                   QStringLiteral("Ёрш"),   QStringLiteral("ель"),
+                                   QStringLiteral("сыр"),   QStringLiteral("Кефир 2%_")};
+        unsigned seed = 17;
+        {
+            TTransaction fill(DM->ADOTrans);
+            for (int i = 0; i < 400; ++i) {
+                seed = seed * 1103515245u + 12345u;
+                const QString name = words.at(int(seed >> 16) % words.size()) +
+                                     QStringLiteral(" %1").arg((seed >> 8) % 1000 * 1000 + i);
+                AddProduct(name, groups.at(std::size_t(seed >> 20) % groups.size()), i / 4.0);
+            }
+            fill.Commit();
+        }
+        ExecSql(QStringLiteral("DELETE FROM tab_grup WHERE id_grup=%1").arg(gone));
+        ExecSql(
+            QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal) VALUES(\"мёд без группы\",1)"));
+        TQuery sorted(DM->ADOTrans, {});
+        TQuery& run = DM->SQL1;
+        for (const char* text : {"м", "мед", "МЁД", "ё", "", "2%_", "нет такого"}) {
+            for (const TSearchKind kind :
+                 {TSearchKind::Contains, TSearchKind::BeginsWith, TSearchKind::List}) {
+                const QString typed = QString::fromUtf8(text);
+                sorted.SetSQL(
+                    QStringLiteral("SELECT tab_prod.id_prod,tab_prod.id_grup,tab_prod.naim_prod,"
+                                   "tab_grup.num_tv,tab_grup.id_parent") +
+                    (kind == TSearchKind::List ? QStringLiteral(",tab_prod.kkal") : QString()) +
+                    QStringLiteral("   FROM tab_prod LEFT JOIN tab_grup ON "
+                                   "tab_prod.id_grup=tab_grup.id_grup WHERE naim_prod LIKE :nazv "
+                                   "ESCAPE '\\' ORDER BY id_parent, tab_grup.num_tv,naim_prod"));
+                sorted.SetParam(QStringLiteral("nazv"),
+                                SearchPattern(typed, kind == TSearchKind::BeginsWith));
+                sorted.Open();
+                OpenSearch(run, kind, typed);
+                QCOMPARE(Rows(run), Rows(sorted));
+                QVERIFY(run.Eof());
+            }
+        }
+        OpenSearch(run, TSearchKind::Contains, QStringLiteral("мед без"));
+        QCOMPARE(run.Fields(2).AsString(), QStringLiteral("мёд без группы"));
+    }
+
+    void DailyCopyOncePerDayKeepsTheNewest() {
+        TTestStore store(TStoreKind::Starter);
+        const QString path = store.Folder.DatabasePath();
+        ExecSql(QStringLiteral("INSERT INTO tab_nazv_rac(naim_rac) VALUES(\"Понедельник\")"));
+        const QDir archive(store.Folder.Folder() + kArchiveFolder);
+        const QDate first(2026, 3, 1);
+        QVERIFY(WriteDailyCopy(path, first));
+        const QString copy = archive.filePath(QStringLiteral("KKAL-2026-03-01.mdb"));
+        QCOMPARE(DatabaseRows(copy), DatabaseRows(path));
+        ExecSql(QStringLiteral("DELETE FROM tab_prod"));
+        QVERIFY(!WriteDailyCopy(path, first));
+        QVERIFY(DatabaseRows(copy) != DatabaseRows(path));
+        QFile other(archive.filePath(QStringLiteral("KKAL-заметки.mdb")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        for (int day = 1; day < kKeptCopies; ++day)
+            QVERIFY(WriteDailyCopy(path, first.addDays(day)));
+        QVERIFY(QFile::exists(copy));
+        QVERIFY(WriteDailyCopy(path, first.addDays(kKeptCopies)));
+        QVERIFY(!QFile::exists(copy));
+        const QStringList left = archive.entryList(QDir::Files, QDir::Name);
+        QCOMPARE(left.size(), kKeptCopies + 1);
+        QCOMPARE(left.first(), QStringLiteral("KKAL-2026-03-02.mdb"));
+        QCOMPARE(left.last(), QStringLiteral("KKAL-заметки.mdb"));
+    }
+
+    void DailyCopyThatCannotBeWrittenLeavesTheStartAlone() {
+        // A file where the folder would be: nothing can be written there.
+        TTestFolder folder(TStoreKind::Starter);
+        QFile blocker(folder.Folder() + kArchiveFolder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        TScriptedSeams seams;
+        {
+            TApplicationForms forms(false);
+            QCOMPARE(seams.Errors(), QStringList());
+            QVERIFY(CountSql(QStringLiteral("SELECT count(*) FROM tab_grup")) > 0);
+        }
+        QVERIFY(QFileInfo(blocker.fileName()).isFile());
+        // In setup mode the distribution folder gets no copy.
+        QVERIFY(blocker.remove());
+        { TApplicationForms setup(true); }
+        QVERIFY(!QFileInfo::exists(folder.Folder() + kArchiveFolder));
     }
 
     void TableProdPostsExactlyItsRow() {
