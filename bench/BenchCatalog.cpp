@@ -93,5 +93,6 @@ BENCHMARK_CAPTURE(QuickSearchKeyPress, word, "сёмга")->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(QuickSearchKeyPress, two_words, "груша южный")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(QuickSearchKeyPress, three_letters, "мол")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(QuickSearchKeyPress, first_letter, "м")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QuickSearchKeyPress, nothing_found, "ананас")->Unit(benchmark::kMillisecond);
 
 } // namespace

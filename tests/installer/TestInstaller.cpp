@@ -139,6 +139,8 @@ private slots:
 
     void installsEveryFileWhereItBelongs() {
         TSetupHome home;
+        QDir().mkpath(home.Dist() + "/Архив");
+        WriteFile(home.Dist() + "/Архив/KKAL-2026-01-01.mdb", "daily copy");
         home.Install(home.Installed());
         const QString d = home.Installed();
         QCOMPARE(ReadFile(d + "Едомер.exe"), QByteArray("#!/bin/sh\n"));
@@ -148,6 +150,7 @@ private slots:
         QCOMPARE(ReadFile(d + "Справка.chm"), QByteArray("help"));
         QVERIFY(!QImage(d + "Едомер.png").isNull());
         QVERIFY(!QFile::exists(d + "1.xls"));
+        QVERIFY(!QFileInfo::exists(d + "Архив"));
 
         const QByteArray program = ReadFile(home.Menu() + "Едомер.desktop");
         QVERIFY(program.contains("Type=Application\n"));
