@@ -391,7 +391,7 @@ private slots:
             QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal) VALUES(\"мёд без группы\",1)"));
         TQuery sorted(DM->ADOTrans, {});
         TQuery& run = DM->SQL1;
-        for (const char* text : {"м", "мед", "МЁД", "ё", "", "2%_", "нет такого"}) {
+        for (const char* text : {"м", "мед", "МЁД", "ё", "", "2%_", "99", "нет такого"}) {
             for (const TSearchKind kind :
                  {TSearchKind::Contains, TSearchKind::BeginsWith, TSearchKind::List}) {
                 const QString typed = QString::fromUtf8(text);
