@@ -1,12 +1,12 @@
 #include "installer/UfSetup.h"
 
 #include "installer/UInstall.h"
-#include "platform/UProcessStart.h"
 #include "platform/UProgramFolder.h"
 #include "platform/USpecialFolders.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
+#include "ui/UProcessStart.h"
 #include "ui/USeams.h"
 #include "ui/USkin.h"
 

@@ -1,4 +1,4 @@
-#include "platform/UProcessStart.h"
+#include "ui/UProcessStart.h"
 
 #include "ui/USeams.h"
 
