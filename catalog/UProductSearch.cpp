@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace {
@@ -55,6 +56,18 @@ std::vector<TBucket> Buckets(TConnection& conn) {
         if (!SameKey(parent, last.idParent) || !SameKey(numTv, last.numTv))
             buckets.push_back({parent, numTv, {}});
         buckets.back().groups.push_back(q.Fields(0).Value().toLongLong());
+    }
+    return buckets;
+}
+
+// The buckets are read again only when the store has changed since the last search.
+std::shared_ptr<const std::vector<TBucket>> CachedBuckets(TConnection& conn) {
+    static std::array<qint64, 3> stamp{};
+    static std::shared_ptr<const std::vector<TBucket>> buckets;
+    const std::array<qint64, 3> now = conn.ChangeStamp();
+    if (!buckets || now != stamp) {
+        buckets = std::make_shared<const std::vector<TBucket>>(Buckets(conn));
+        stamp = now;
     }
     return buckets;
 }
@@ -111,14 +124,14 @@ QString SearchPattern(const QString& text, bool beginsWith) {
 
 void OpenSearch(TQuery& q, TSearchKind kind, const QString& text) {
     struct TWalk {
-        std::vector<TBucket> buckets;
+        std::shared_ptr<const std::vector<TBucket>> buckets;
         std::size_t next = 0;
         std::size_t stretch = 1;
     };
     TConnection& conn = q.Connection();
     TReadScope scope(conn);
     auto walk = std::make_shared<TWalk>();
-    walk->buckets = Buckets(conn);
+    walk->buckets = CachedBuckets(conn);
     const QString pattern = SearchPattern(text, kind == TSearchKind::BeginsWith);
     const bool withKkal = kind == TSearchKind::List;
     // Each call reads buckets until some have matches, in one read of the store. After a
@@ -126,11 +139,11 @@ void OpenSearch(TQuery& q, TSearchKind kind, const QString& text) {
     q.OpenInPieces([walk, pattern, withKkal](TQuery& run) {
         TReadScope piece(run.Connection());
         const int had = run.RecordCount();
-        const std::size_t count = walk->buckets.size();
+        const std::size_t count = walk->buckets->size();
         while (walk->next < count && run.RecordCount() == had) {
             const std::size_t from = walk->next;
             walk->next = std::min(count, from + walk->stretch);
-            AppendBuckets(run, walk->buckets, from, walk->next, pattern, withKkal);
+            AppendBuckets(run, *walk->buckets, from, walk->next, pattern, withKkal);
             const bool found = run.RecordCount() > had;
             walk->stretch = found || from == 0 ? 1 : walk->stretch * 2;
         }

@@ -60,6 +60,8 @@ void TConnection::Open() {
         sqlite3_close(db);
         throw EStoreError(StoreFailureText(TStoreAccess::Open, path, rc, reason));
     }
+    static qint64 openings = 0;
+    FOpenSerial = ++openings;
     FBusyWait = BusyWait();
     sqlite3_busy_timeout(db, FBusyWait);
     sqlite3_extended_result_codes(db, 1);
@@ -229,4 +231,17 @@ TTransaction::~TTransaction() {
 void TTransaction::Commit() {
     FConn.CommitTrans();
     FDone = true;
+}
+
+std::array<qint64, 3> TConnection::ChangeStamp() {
+    sqlite3* db = Handle();
+    // A stamp that could not be read matches no other.
+    static qint64 unread = 0;
+    qint64 version = --unread;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        version = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    return {FOpenSerial, sqlite3_total_changes64(db), version};
 }

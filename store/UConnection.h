@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -49,6 +50,9 @@ public:
     bool Connected() const { return FDb != nullptr; }
     void Close();
     sqlite3* Handle();
+    // Equal stamps mean the store's contents are unchanged, by this connection or another,
+    // since the same file was opened.
+    std::array<qint64, 3> ChangeStamp();
 
     // A prepared statement for the SQLite text, from the cache when one is idle.
     std::unique_ptr<TStatement> Prepare(const std::string& sql);
@@ -77,6 +81,7 @@ private:
 
     QString FConnectionString;
     sqlite3* FDb = nullptr;
+    qint64 FOpenSerial = 0;
     std::unordered_map<std::string, std::vector<sqlite3_stmt*>> FIdle;
     std::size_t FIdleCount = 0;
     int FReadDepth = 0;

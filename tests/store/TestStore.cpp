@@ -391,25 +391,38 @@ private slots:
             QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal) VALUES(\"мёд без группы\",1)"));
         TQuery sorted(DM->ADOTrans, {});
         TQuery& run = DM->SQL1;
-        for (const char* text : {"м", "мед", "МЁД", "ё", "", "2%_", "99", "нет такого"}) {
+        const auto sameRows = [&](const char* text, TSearchKind kind) {
+            const QString typed = QString::fromUtf8(text);
+            sorted.SetSQL(
+                QStringLiteral("SELECT tab_prod.id_prod,tab_prod.id_grup,tab_prod.naim_prod,"
+                               "tab_grup.num_tv,tab_grup.id_parent") +
+                (kind == TSearchKind::List ? QStringLiteral(",tab_prod.kkal") : QString()) +
+                QStringLiteral("   FROM tab_prod LEFT JOIN tab_grup ON "
+                               "tab_prod.id_grup=tab_grup.id_grup WHERE naim_prod LIKE :nazv "
+                               "ESCAPE '\\' ORDER BY id_parent, tab_grup.num_tv,naim_prod"));
+            sorted.SetParam(QStringLiteral("nazv"),
+                            SearchPattern(typed, kind == TSearchKind::BeginsWith));
+            sorted.Open();
+            OpenSearch(run, kind, typed);
+            QCOMPARE(Rows(run), Rows(sorted));
+            QVERIFY(run.Eof());
+        };
+        for (const char* text : {"м", "мед", "МЁД", "ё", "", "2%_", "99", "нет такого"})
             for (const TSearchKind kind :
-                 {TSearchKind::Contains, TSearchKind::BeginsWith, TSearchKind::List}) {
-                const QString typed = QString::fromUtf8(text);
-                sorted.SetSQL(
-                    QStringLiteral("SELECT tab_prod.id_prod,tab_prod.id_grup,tab_prod.naim_prod,"
-                                   "tab_grup.num_tv,tab_grup.id_parent") +
-                    (kind == TSearchKind::List ? QStringLiteral(",tab_prod.kkal") : QString()) +
-                    QStringLiteral("   FROM tab_prod LEFT JOIN tab_grup ON "
-                                   "tab_prod.id_grup=tab_grup.id_grup WHERE naim_prod LIKE :nazv "
-                                   "ESCAPE '\\' ORDER BY id_parent, tab_grup.num_tv,naim_prod"));
-                sorted.SetParam(QStringLiteral("nazv"),
-                                SearchPattern(typed, kind == TSearchKind::BeginsWith));
-                sorted.Open();
-                OpenSearch(run, kind, typed);
-                QCOMPARE(Rows(run), Rows(sorted));
-                QVERIFY(run.Eof());
-            }
-        }
+                 {TSearchKind::Contains, TSearchKind::BeginsWith, TSearchKind::List})
+                sameRows(text, kind);
+        // The order follows the tree as it is now: changed here, or by another program.
+        ExecSql(QStringLiteral("UPDATE tab_grup SET num_tv=9 WHERE id_grup=%1").arg(groups[0]));
+        sameRows("м", TSearchKind::Contains);
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(DM->ADOTrans.DatabasePath()).constData(), &other),
+                 SQLITE_OK);
+        const QByteArray move = QStringLiteral("UPDATE tab_grup SET num_tv=-1 WHERE id_grup=%1")
+                                    .arg(groups[0])
+                                    .toUtf8();
+        QCOMPARE(sqlite3_exec(other, move.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        sameRows("м", TSearchKind::Contains);
     }
 
     void DailyCopyOncePerDayKeepsTheNewest() {
