@@ -2,26 +2,49 @@
 
 #include "catalog/UGroupTree.h"
 #include "catalog/UProductList.h"
+#include "store/UCollation.h"
 #include "store/UConnection.h"
+#include "store/UProductNames.h"
 #include "store/UQuery.h"
 #include "ui/UMainWindowFace.h"
 
 #include <QStringList>
-#include <algorithm>
 #include <array>
 #include <memory>
+#include <set>
+#include <unordered_map>
+#include <utility>
 
 namespace {
 
 // The run's order is the group's id_parent, then its num_tv (a missing group first), then the
-// name. The groups of one place in that order form a bucket. A bucket of one group is read
-// from the index on (id_grup, naim_prod), in order; so the first match costs what its group
-// costs, not a sort of every match. Buckets without matches are passed over in growing
-// stretches, each read and sorted by one statement. Equal names follow by id_prod.
+// name. The groups of one place in that order form a bucket. The names of each bucket are
+// matched in memory, so that only buckets with matches are read from the store, and the first
+// match costs what the buckets before it cost in memory and its own bucket in the store; a
+// bucket of one group is read from the index on (id_grup, naim_prod), in order. Equal names
+// follow by id_prod.
 struct TBucket {
     QVariant idParent;
     QVariant numTv;
     std::vector<qint64> groups;
+};
+
+// The buckets and the names as the store held them; the names of bucket b are
+// names[order[k]] for k from start[b] to start[b + 1].
+struct TSearchIndex {
+    std::vector<TBucket> buckets;
+    TProductNames names;
+    std::vector<std::uint32_t> order;
+    std::vector<std::uint32_t> start;
+
+    bool HasMatch(std::size_t bucket, const TLikeMatcher& matcher) const {
+        for (std::uint32_t k = start[bucket]; k < start[bucket + 1]; ++k) {
+            const TProductName& name = names.names[order[k]];
+            if (matcher.Matches(names.text.data() + name.begin, int(name.size)))
+                return true;
+        }
+        return false;
+    }
 };
 
 bool SameKey(const QVariant& a, const QVariant& b) {
@@ -35,18 +58,12 @@ QString IdList(const std::vector<qint64>& ids) {
     return texts.join(QLatin1Char(','));
 }
 
-// The first bucket holds the products whose group is gone (and the groups without a place).
-std::vector<TBucket> Buckets(TConnection& conn) {
-    TQuery q(conn, {});
-    // The group keys used by products but missing from tab_grup, one index seek each.
-    q.SetSQL(QStringLiteral(
-        "WITH RECURSIVE used(id) AS (SELECT min(id_grup) FROM tab_prod UNION ALL "
-        "SELECT (SELECT min(id_grup) FROM tab_prod WHERE id_grup>used.id) FROM used "
-        "WHERE used.id IS NOT NULL) "
-        "SELECT id FROM used WHERE id IS NOT NULL AND id NOT IN (SELECT id_grup FROM tab_grup)"));
+// The buckets in the run's order, and the bucket of each group. The first bucket holds the
+// groups without a place (and, once the names are read, the products whose group is gone).
+std::vector<TBucket> ReadBuckets(TConnection& conn,
+                                 std::unordered_map<qint64, std::uint32_t>& bucketOfGroup) {
     std::vector<TBucket> buckets(1);
-    for (q.Open(); !q.Eof(); q.Next())
-        buckets.front().groups.push_back(q.Fields(0).Value().toLongLong());
+    TQuery q(conn, {});
     q.SetSQL(QStringLiteral("SELECT id_grup,id_parent,num_tv FROM tab_grup "
                             "ORDER BY id_parent,num_tv"));
     for (q.Open(); !q.Eof(); q.Next()) {
@@ -55,49 +72,84 @@ std::vector<TBucket> Buckets(TConnection& conn) {
         const TBucket& last = buckets.back();
         if (!SameKey(parent, last.idParent) || !SameKey(numTv, last.numTv))
             buckets.push_back({parent, numTv, {}});
-        buckets.back().groups.push_back(q.Fields(0).Value().toLongLong());
+        const qint64 group = q.Fields(0).Value().toLongLong();
+        buckets.back().groups.push_back(group);
+        bucketOfGroup[group] = std::uint32_t(buckets.size() - 1);
     }
     return buckets;
 }
 
-// The buckets are read again only when the store has changed since the last search.
-std::shared_ptr<const std::vector<TBucket>> CachedBuckets(TConnection& conn) {
+TSearchIndex IndexOf(TConnection& conn, TProductNames names) {
+    TSearchIndex index;
+    std::unordered_map<qint64, std::uint32_t> bucketOfGroup;
+    index.buckets = ReadBuckets(conn, bucketOfGroup);
+    index.names = std::move(names);
+    std::set<qint64> gone;
+    std::vector<std::uint32_t> bucketOfName;
+    bucketOfName.reserve(index.names.names.size());
+    index.start.assign(index.buckets.size() + 1, 0);
+    const TProductName* last = nullptr;
+    std::uint32_t bucket = 0;
+    for (const TProductName& name : index.names.names) {
+        // The names come mostly by group: the bucket is looked up once per run of a group.
+        if (!last || name.hasGroup != last->hasGroup || name.group != last->group) {
+            const auto it = name.hasGroup ? bucketOfGroup.find(name.group) : bucketOfGroup.end();
+            if (it == bucketOfGroup.end() && name.hasGroup)
+                gone.insert(name.group);
+            bucket = it == bucketOfGroup.end() ? 0 : it->second;
+            last = &name;
+        }
+        bucketOfName.push_back(bucket);
+        ++index.start[bucket + 1];
+    }
+    std::vector<qint64>& first = index.buckets.front().groups;
+    first.insert(first.end(), gone.begin(), gone.end());
+    // The names ordered by bucket, keeping their order within one.
+    for (std::size_t b = 1; b < index.start.size(); ++b)
+        index.start[b] += index.start[b - 1];
+    std::vector<std::uint32_t> filled(index.start.begin(), index.start.end() - 1);
+    index.order.resize(bucketOfName.size());
+    for (std::uint32_t i = 0; i < bucketOfName.size(); ++i)
+        index.order[filled[bucketOfName[i]]++] = i;
+    return index;
+}
+
+// The index is made again only when the store has changed since the last search; the names
+// are then read again only where this connection changed them, if it knows all its changes.
+std::shared_ptr<const TSearchIndex> CachedIndex(TConnection& conn) {
     static std::array<qint64, 3> stamp{};
-    static std::shared_ptr<const std::vector<TBucket>> buckets;
+    static std::shared_ptr<const TSearchIndex> index;
     const std::array<qint64, 3> now = conn.ChangeStamp();
-    if (!buckets || now != stamp) {
-        buckets = std::make_shared<const std::vector<TBucket>>(Buckets(conn));
+    if (!index || now != stamp) {
+        // A rebuild that fails leaves no index: the changes it took are not lost to the next.
+        const std::shared_ptr<const TSearchIndex> before = std::move(index);
+        const TTableChanges changes = conn.TakeChanges("tab_prod");
+        TProductNames names = before && stamp[0] == now[0]
+                                  ? UpdatedProductNames(conn, before->names, changes)
+                                  : ReadProductNames(conn);
+        index = std::make_shared<const TSearchIndex>(IndexOf(conn, std::move(names)));
         stamp = now;
     }
-    return buckets;
+    return index;
 }
 
-std::vector<qint64> GroupsOf(const std::vector<TBucket>& buckets, std::size_t from,
-                             std::size_t to) {
-    std::vector<qint64> ids;
-    for (std::size_t i = from; i < to; ++i)
-        ids.insert(ids.end(), buckets[i].groups.begin(), buckets[i].groups.end());
-    return ids;
-}
-
-// Appends the matches of the buckets [from, to) to the run.
-void AppendBuckets(TQuery& run, const std::vector<TBucket>& buckets, std::size_t from,
-                   std::size_t to, const QString& pattern, bool withKkal) {
+// Appends the matches of one bucket to the run.
+void AppendBucket(TQuery& run, const std::vector<TBucket>& buckets, std::size_t at,
+                  const QString& pattern, bool withKkal) {
     const std::string kkal = withKkal ? ",tab_prod.kkal" : "";
-    const TBucket& first = buckets[from];
-    if (to == from + 1 && from > 0 && first.groups.size() == 1) {
+    const TBucket& bucket = buckets[at];
+    if (at > 0 && bucket.groups.size() == 1) {
         run.AppendRows("SELECT id_prod,id_grup,naim_prod,?1,?2" + kkal +
                            " FROM tab_prod WHERE id_grup=?3 AND naim_prod LIKE ?4 ESCAPE '\\' "
                            "ORDER BY naim_prod,id_prod",
-                       {first.numTv, first.idParent, first.groups.front(), pattern});
+                       {bucket.numTv, bucket.idParent, bucket.groups.front(), pattern});
         return;
     }
     // Each part of the condition seeks in the index; an empty IN list would scan the table.
-    const std::vector<qint64> groups = GroupsOf(buckets, from, to);
-    std::string where = "tab_prod.id_grup IN (" + IdList(groups).toStdString() + ")";
-    if (from == 0)
-        where = groups.empty() ? "tab_prod.id_grup IS NULL"
-                               : "(tab_prod.id_grup IS NULL OR " + where + ")";
+    std::string where = "tab_prod.id_grup IN (" + IdList(bucket.groups).toStdString() + ")";
+    if (at == 0)
+        where = bucket.groups.empty() ? "tab_prod.id_grup IS NULL"
+                                      : "(tab_prod.id_grup IS NULL OR " + where + ")";
     run.AppendRows("SELECT tab_prod.id_prod,tab_prod.id_grup,tab_prod.naim_prod,tab_grup.num_tv,"
                    "tab_grup.id_parent" +
                        kkal +
@@ -124,30 +176,28 @@ QString SearchPattern(const QString& text, bool beginsWith) {
 
 void OpenSearch(TQuery& q, TSearchKind kind, const QString& text) {
     struct TWalk {
-        std::shared_ptr<const std::vector<TBucket>> buckets;
+        std::shared_ptr<const TSearchIndex> index;
+        QString pattern;
+        std::unique_ptr<TLikeMatcher> matcher;
         std::size_t next = 0;
-        std::size_t stretch = 1;
     };
     TConnection& conn = q.Connection();
     TReadScope scope(conn);
     auto walk = std::make_shared<TWalk>();
-    walk->buckets = CachedBuckets(conn);
-    const QString pattern = SearchPattern(text, kind == TSearchKind::BeginsWith);
+    walk->index = CachedIndex(conn);
+    walk->pattern = SearchPattern(text, kind == TSearchKind::BeginsWith);
+    const QByteArray utf8 = walk->pattern.toUtf8();
+    walk->matcher = std::make_unique<TLikeMatcher>(utf8.constData(), int(utf8.size()), '\\');
     const bool withKkal = kind == TSearchKind::List;
-    // Each call reads buckets until some have matches, in one read of the store. After a
-    // stretch without matches the next is twice as long; the gone groups' bucket comes alone.
-    q.OpenInPieces([walk, pattern, withKkal](TQuery& run) {
+    // Each call reads the buckets with matches until one gives rows, in one read of the store.
+    q.OpenInPieces([walk, withKkal](TQuery& run) {
         TReadScope piece(run.Connection());
         const int had = run.RecordCount();
-        const std::size_t count = walk->buckets->size();
-        while (walk->next < count && run.RecordCount() == had) {
-            const std::size_t from = walk->next;
-            walk->next = std::min(count, from + walk->stretch);
-            AppendBuckets(run, *walk->buckets, from, walk->next, pattern, withKkal);
-            const bool found = run.RecordCount() > had;
-            walk->stretch = found || from == 0 ? 1 : walk->stretch * 2;
-        }
-        return walk->next < count;
+        const TSearchIndex& index = *walk->index;
+        for (; walk->next < index.buckets.size() && run.RecordCount() == had; ++walk->next)
+            if (index.HasMatch(walk->next, *walk->matcher))
+                AppendBucket(run, index.buckets, walk->next, walk->pattern, withKkal);
+        return walk->next < index.buckets.size();
     });
 }
 

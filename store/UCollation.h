@@ -3,6 +3,8 @@
 // alphabetical order, Cyrillic before Latin, "е" and "ё" apart) and a Unicode
 // case-insensitive like() that takes "е" and "ё" for one letter, for the product search.
 
+#include <memory>
+
 struct sqlite3;
 
 constexpr const char* kCollationName = "RUSSIAN";
@@ -11,6 +13,19 @@ constexpr const char* kCollationName = "RUSSIAN";
 // Returns an SQLite result code.
 int RegisterRussianText(sqlite3* db);
 
-// Case-insensitive LIKE over UTF-8 with % and _ and an optional escape character (0: none);
-// "е" and "ё" match each other.
-bool LikeMatch(const char* pattern, int patternLen, const char* text, int textLen, int escape);
+struct TLikePattern;
+
+// A LIKE pattern compiled once and matched as like() matches it, for texts held in memory:
+// case-insensitive over UTF-8 with % and _ and an optional escape character (0: none); "е"
+// and "ё" match each other.
+class TLikeMatcher {
+public:
+    TLikeMatcher(const char* pattern, int patternLen, int escape);
+    TLikeMatcher(const TLikeMatcher&) = delete;
+    TLikeMatcher& operator=(const TLikeMatcher&) = delete;
+    ~TLikeMatcher();
+    bool Matches(const char* text, int textLen) const;
+
+private:
+    std::unique_ptr<const TLikePattern> FPattern;
+};

@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -92,9 +94,12 @@ void TConnection::Open() {
         throw EStoreError(where + QStringLiteral("не удалось подключить русскую сортировку"));
     }
     FDb = db;
+    FReportedChanges = 0;
+    sqlite3_update_hook(db, RowChanged, this);
     ExecDirect("PRAGMA journal_mode=DELETE");
     ExecDirect("PRAGMA synchronous=FULL");
-    // Keep the whole catalog in memory: a search reads every product on each key press.
+    // Keep the whole catalog in memory: a search reads every product name after another
+    // program's change.
     ExecDirect("PRAGMA cache_size=-32768");
 }
 
@@ -233,15 +238,53 @@ void TTransaction::Commit() {
     FDone = true;
 }
 
-std::array<qint64, 3> TConnection::ChangeStamp() {
-    sqlite3* db = Handle();
-    // A stamp that could not be read matches no other.
+qint64 TConnection::DataVersion() {
+    // A version that could not be read matches no other.
     static qint64 unread = 0;
     qint64 version = --unread;
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+    if (sqlite3_prepare_v2(Handle(), "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
         sqlite3_step(stmt) == SQLITE_ROW)
         version = sqlite3_column_int64(stmt, 0);
     sqlite3_finalize(stmt);
-    return {FOpenSerial, sqlite3_total_changes64(db), version};
+    return version;
+}
+
+std::array<qint64, 3> TConnection::ChangeStamp() {
+    const qint64 version = DataVersion();
+    return {FOpenSerial, sqlite3_total_changes64(FDb), version};
+}
+
+void TConnection::RowChanged(void* self, int, const char* database, const char* table,
+                             sqlite3_int64 row) {
+    auto* conn = static_cast<TConnection*>(self);
+    ++conn->FReportedChanges;
+    if (std::strcmp(database, "main") != 0)
+        return;
+    for (auto& [name, record] : conn->FWatched)
+        if (name == table) {
+            if (record.rows.size() < kMaxRecordedRows)
+                record.rows.push_back(row);
+            else
+                record.overflow = true;
+        }
+}
+
+TTableChanges TConnection::TakeChanges(const std::string& table) {
+    sqlite3* db = Handle();
+    // Changes SQLite counted but did not report, as a DELETE of all rows, move this figure.
+    const std::array<qint64, 3> now{FOpenSerial, DataVersion(),
+                                    sqlite3_total_changes64(db) - FReportedChanges};
+    auto it = std::find_if(FWatched.begin(), FWatched.end(),
+                           [&](const auto& watched) { return watched.first == table; });
+    const bool first = it == FWatched.end();
+    if (first)
+        it = FWatched.insert(FWatched.end(), {table, {}});
+    TChangeRecord& record = it->second;
+    TTableChanges changes;
+    changes.complete = !first && !record.overflow && record.since == now;
+    changes.rows.swap(record.rows);
+    record.overflow = false;
+    record.since = now;
+    return changes;
 }

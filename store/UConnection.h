@@ -10,12 +10,21 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 class TConnection;
+
+// The rows of one table that this connection changed, as SQLite reported them. Not complete
+// when some changes may be missing: the file was opened again, another program committed, a
+// change went unreported (a DELETE of all rows), or too many rows changed to keep.
+struct TTableChanges {
+    bool complete = false;
+    std::vector<qint64> rows;
+};
 
 // A prepared statement borrowed from the connection's cache; returned to it when destroyed.
 class TStatement {
@@ -53,6 +62,8 @@ public:
     // Equal stamps mean the store's contents are unchanged, by this connection or another,
     // since the same file was opened.
     std::array<qint64, 3> ChangeStamp();
+    // The table's changed rows since the last call for it; the first call is never complete.
+    TTableChanges TakeChanges(const std::string& table);
 
     // A prepared statement for the SQLite text, from the cache when one is idle.
     std::unique_ptr<TStatement> Prepare(const std::string& sql);
@@ -69,6 +80,15 @@ public:
 private:
     friend class TStatement;
     friend class TReadScope;
+    struct TChangeRecord {
+        std::vector<qint64> rows;
+        bool overflow = false;
+        std::array<qint64, 3> since{};
+    };
+    static constexpr std::size_t kMaxRecordedRows = 10000;
+    static void RowChanged(void* self, int operation, const char* database, const char* table,
+                           long long row);
+    qint64 DataVersion();
     void Release(const std::string& sql, sqlite3_stmt* stmt);
     void ExecDirect(const char* sql);
     void FinalizeIdle();
@@ -88,6 +108,8 @@ private:
     bool FReadOwned = false;
     int FBusyWait = -1;
     QElapsedTimer FLockedSince;
+    qint64 FReportedChanges = 0; // rows SQLite reported changed since the file was opened
+    std::vector<std::pair<std::string, TChangeRecord>> FWatched;
 };
 
 // Runs the statements of one view rebuild in one read transaction of the connection: one

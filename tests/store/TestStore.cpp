@@ -24,6 +24,7 @@ class TOtherProgram {
 public:
     explicit TOtherProgram(const QString& path) {
         sqlite3_open_v2(QFile::encodeName(path).constData(), &FDb, SQLITE_OPEN_READWRITE, nullptr);
+        RegisterRussianText(FDb);
     }
     ~TOtherProgram() { sqlite3_close(FDb); }
     int Exec(const char* sql) { return sqlite3_exec(FDb, sql, nullptr, nullptr, nullptr); }
@@ -111,7 +112,8 @@ private slots:
 
     void LikeMatcherHandlesWildcardsAndEscapes() {
         auto like = [](const char* pattern, const char* text, int escape = 0) {
-            return LikeMatch(pattern, int(strlen(pattern)), text, int(strlen(text)), escape);
+            return TLikeMatcher(pattern, int(strlen(pattern)), escape)
+                .Matches(text, int(strlen(text)));
         };
         QVERIFY(like("%", ""));
         QVERIFY(like("%молоко%", "Сухое МОЛОКО цельное"));
@@ -136,6 +138,10 @@ private slots:
         QVERIFY(like("мёд%", "МЕД"));
         QVERIFY(like("%ЁЖЕ_И%", "пирог с ежевикой"));
         QVERIFY(like("%сeмга%", "сeмга") && !like("%семга%", "сeмга")); // a Latin "e" stays apart
+        // Long texts are searched sixteen bytes at a time, the rest byte by byte.
+        const char* name = "Картофель традиционный, запечённый №12345";
+        QVERIFY(like("%ЗАПЕЧЕН%", name) && like("%№12345", name) && !like("%ананас%", name));
+        QVERIFY(like("%ЙН", "xxxxxxxxxxxxxxxxxxxxxxxxйн") && !like("%йн%", "xxxxxxxxxxxxxxxxй"));
     }
 
     void DoubleQuotedLiteralsAndParameters() {
@@ -359,8 +365,8 @@ private slots:
     }
 
     // The run's rows come group by group; they are those of the one statement that sorts all
-    // matches, in its order: gone groups first, top-level groups by num_tv with equal num_tv
-    // merged by name, then subgroups by their parent's id.
+    // matches, in its order: gone groups and groups without a place first, top-level groups by
+    // num_tv with equal num_tv merged by name, then subgroups by their parent's id.
     void SearchRunKeepsTheOrderOfTheSortedStatement() {
         TTestStore store;
         std::vector<int> groups;
@@ -389,6 +395,9 @@ private slots:
         ExecSql(QStringLiteral("DELETE FROM tab_grup WHERE id_grup=%1").arg(gone));
         ExecSql(
             QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal) VALUES(\"мёд без группы\",1)"));
+        ExecSql(QStringLiteral("INSERT INTO tab_grup(naim_grup) VALUES(\"Без места\")"));
+        ExecSql(QStringLiteral("INSERT INTO tab_prod(naim_prod,kkal,id_grup) "
+                               "VALUES(\"Мёд без места\",1,last_insert_rowid())"));
         TQuery sorted(DM->ADOTrans, {});
         TQuery& run = DM->SQL1;
         const auto sameRows = [&](const char* text, TSearchKind kind) {
@@ -411,18 +420,40 @@ private slots:
             for (const TSearchKind kind :
                  {TSearchKind::Contains, TSearchKind::BeginsWith, TSearchKind::List})
                 sameRows(text, kind);
-        // The order follows the tree as it is now: changed here, or by another program.
+        // The rows follow the tree and the names as they are now: changed here, or by another
+        // program.
         ExecSql(QStringLiteral("UPDATE tab_grup SET num_tv=9 WHERE id_grup=%1").arg(groups[0]));
+        ExecSql(QStringLiteral("UPDATE tab_prod SET naim_prod=\"нет такого\" WHERE id_prod=7"));
         sameRows("м", TSearchKind::Contains);
-        sqlite3* other = nullptr;
-        QCOMPARE(sqlite3_open(QFile::encodeName(DM->ADOTrans.DatabasePath()).constData(), &other),
-                 SQLITE_OK);
-        const QByteArray move = QStringLiteral("UPDATE tab_grup SET num_tv=-1 WHERE id_grup=%1")
+        sameRows("нет такого", TSearchKind::Contains);
+        const QByteArray move = QStringLiteral("UPDATE tab_grup SET num_tv=-1 WHERE id_grup=%1;"
+                                               "INSERT INTO tab_prod(naim_prod,id_grup) "
+                                               "VALUES('Ананас',%1)")
                                     .arg(groups[0])
                                     .toUtf8();
-        QCOMPARE(sqlite3_exec(other, move.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(other);
+        QCOMPARE(TOtherProgram(DM->ADOTrans.DatabasePath()).Exec(move.constData()), SQLITE_OK);
         sameRows("м", TSearchKind::Contains);
+        sameRows("ананас", TSearchKind::Contains);
+        QCOMPARE(run.RecordCount(), 1);
+    }
+
+    // The rows this connection changed are known as long as no change can have gone unreported.
+    void TableChangesAreCompleteOnlyWhenAllWereReported() {
+        TTestStore store;
+        TConnection& conn = DM->ADOTrans;
+        QVERIFY(!conn.TakeChanges("tab_prod").complete);
+        const int a = AddProduct(QStringLiteral("Сыр"), AddGroup(QStringLiteral("Сыры"), 0, 0), 1);
+        ExecSql(QStringLiteral("UPDATE tab_prod SET kkal=2 WHERE id_prod=%1").arg(a));
+        const TTableChanges changes = conn.TakeChanges("tab_prod");
+        QVERIFY(changes.complete);
+        QCOMPARE(changes.rows, (std::vector<qint64>{a, a}));
+        QVERIFY(conn.TakeChanges("tab_prod").rows.empty());
+        ExecSql(QStringLiteral("DELETE FROM tab_prod")); // all rows at once go unreported
+        QVERIFY(!conn.TakeChanges("tab_prod").complete);
+        QCOMPARE(TOtherProgram(conn.DatabasePath()).Exec("INSERT INTO tab_prod(kkal) VALUES(1)"),
+                 SQLITE_OK);
+        QVERIFY(!conn.TakeChanges("tab_prod").complete);
+        QVERIFY(conn.TakeChanges("tab_prod").complete);
     }
 
     void DailyCopyOncePerDayKeepsTheNewest() {
