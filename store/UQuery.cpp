@@ -4,6 +4,9 @@
 #include "store/UConnection.h"
 #include "store/USqliteApi.h"
 
+#include <climits>
+#include <cmath>
+
 namespace {
 
 int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
@@ -27,18 +30,26 @@ int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
     }
 }
 
+// The number as a 32-bit integer, an exact half to the even neighbour. One beyond that range is
+// a conversion error, not a wrapped value; the value's text is made only for the message.
+int WholeNumber(const QVariant& value, double number) {
+    const double rounded = std::nearbyint(number);
+    return rounded >= INT_MIN && rounded <= INT_MAX ? int(rounded)
+                                                    : RoundToInt(number, value.toString());
+}
+
 } // namespace
 
 int TField::AsInteger() const {
     switch (FValue.typeId()) {
     case QMetaType::UnknownType:
         return 0;
-    case QMetaType::Double:
-        return int(RoundHalfEven(FValue.toDouble()));
     case QMetaType::QString:
         return FValue.toString().isEmpty() ? 0 : StrToInt(FValue.toString());
+    case QMetaType::Double:
+        return WholeNumber(FValue, FValue.toDouble());
     default:
-        return int(FValue.toLongLong());
+        return WholeNumber(FValue, double(FValue.toLongLong()));
     }
 }
 
@@ -89,7 +100,7 @@ QVariant TQuery::Coerced(const QString& name, const QVariant& value) const {
         switch (decl.second) {
         case TFieldType::Integer:
             if (value.typeId() == QMetaType::Double)
-                return QVariant(qint64(RoundHalfEven(value.toDouble())));
+                return QVariant(qint64(WholeNumber(value, value.toDouble())));
             return QVariant(value.toLongLong());
         case TFieldType::Boolean:
             return QVariant(value.toBool());

@@ -170,6 +170,7 @@ private slots:
         q.SetParam(QStringLiteral("ID_RAC"), 7);
         q.SetParam(QStringLiteral("vremy"), 0.5);
         q.SetParam(QStringLiteral("flag"), true);
+        QVERIFY_THROWS_EXCEPTION(EConvertError, q.SetParam(QStringLiteral("g"), 1e30));
         q.SetParam(QStringLiteral("g"), 37.5);
         q.SetParam(QStringLiteral("kol_porc"), 1.5);
         q.ExecSQL();
@@ -184,6 +185,11 @@ private slots:
         QCOMPARE(q.Fields(5).AsInteger(), 0);
         QCOMPARE(q.Fields(5).AsString(), QString());
         QVERIFY_THROWS_EXCEPTION(EStoreError, q.SetParam(QStringLiteral("absent"), 1));
+        q.SetSQL(QStringLiteral("SELECT 1e30,5000000000,2.5"));
+        q.Open();
+        QVERIFY_THROWS_EXCEPTION(EConvertError, q.Fields(0).AsInteger());
+        QVERIFY_THROWS_EXCEPTION(EConvertError, q.Fields(1).AsInteger());
+        QCOMPARE(q.Fields(2).AsInteger(), 2);
     }
 
     void RowsAreReadForwardAndStayOnTheLast() {
