@@ -1,7 +1,8 @@
 // The ration table: one rebuild of a 200-entry ration, with its product and measure look-ups
-// through the store, over a catalog of 5,000 products.
+// through the store, over a catalog of 5,000 products; saving that ration over itself.
 
 #include "bench/BenchFixture.h"
+#include "ration/URacionStore.h"
 #include "ration/URacionTable.h"
 
 #include <benchmark/benchmark.h>
@@ -45,5 +46,16 @@ void RationTableRebuild200(benchmark::State& state) {
     }
 }
 BENCHMARK(RationTableRebuild200)->Unit(benchmark::kMillisecond);
+
+// "Сохранить" on a saved ration: its entries replaced in one transaction, written to disk.
+void RationSave200(benchmark::State& state) {
+    TUseStore scope(Store());
+    const TArraySave ration = Ration();
+    const int id = SaveRacionAs(QStringLiteral("Понедельник"), ration);
+    for (auto _ : state)
+        ResaveRacion(id, ration);
+    DeleteSavedRacion(id);
+}
+BENCHMARK(RationSave200)->Unit(benchmark::kMillisecond);
 
 } // namespace
