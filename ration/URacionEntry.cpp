@@ -66,8 +66,16 @@ void PlaceLastEntry(TArraySave& ration) {
         }
         if (ration[d].id_porc == placed.id_porc) {
             TRacionItem& target = ration[d];
+            // The merged entry must still fit its 32-bit weight and stay a number; checked
+            // before the target is touched.
+            const long long sum = static_cast<long long>(target.g) + placed.g;
+            const QString typed = FormatWholeGrams(sum);
+            const int grams = RoundToInt(double(sum), typed);
+            for (double merged : {target.kkal + placed.kkal, target.bel + placed.bel,
+                                  target.zir + placed.zir, target.ugl + placed.ugl})
+                FiniteResult(merged, typed);
             target.kol_porc += placed.kol_porc;
-            target.g += placed.g;
+            target.g = grams;
             target.kkal += placed.kkal;
             target.bel += placed.bel;
             target.zir += placed.zir;

@@ -22,4 +22,6 @@ void SetPortionAmount(TRacionItem& entry, int idPorc, double count, int gMera, d
 
 // Moves the last entry back into time order and merges it with an entry of the same product
 // and measure in its meal, or puts it right after that meal's entries of the same product.
+// Raises EConvertError when the merged weight leaves the integer range or a merged value is
+// not finite; the ration may then be reordered, so callers place on a copy.
 void PlaceLastEntry(TArraySave& ration);

@@ -266,13 +266,16 @@ void TfVvod::ButDaClick() {
     for (double value : {entry.kkal, entry.bel, entry.zir, entry.ugl})
         FiniteResult(value, typed);
 
+    // Placed on a copy: a merge that cannot be made leaves the ration as it was.
+    TArraySave ration = ArraySave;
     if (change)
-        ArraySave.erase(ArraySave.begin() + EditIndex);
+        ration.erase(ration.begin() + EditIndex);
     else if (MainWindow()->LVRac->Count() == 0)
-        ArraySave.clear();
-    ArraySave.push_back(entry);
+        ration.clear();
+    ration.push_back(entry);
+    PlaceLastEntry(ration);
+    ArraySave = std::move(ration);
     MainWindow()->RacionSaved = false;
-    PlaceLastEntry(ArraySave);
     SetModalResult(mrOk);
     MainWindow()->APaintLVRAc();
     MainWindow()->AEnable();

@@ -231,6 +231,13 @@ private slots:
         QCOMPARE(int(ArraySave.size()), 1);
         SelectProduct(bread);
 
+        // A weight that fits alone but not merged with the meal's entry of the product.
+        AddGrams(app, QTime(8, 0), QStringLiteral("2147483600"));
+        QCOMPARE(app.Seams.Errors().last(), QStringLiteral("«2147483700» — слишком большое число"));
+        QCOMPARE(int(ArraySave.size()), 1);
+        QCOMPARE(ArraySave[0].g, 100);
+        QVERIFY(fMain->RacionSaved);
+
         // A product without measures cannot be taken in portions.
         SelectProduct(tea);
         app.Seams.OnModalOf<TfVvod>([&](TfVvod* d) {
