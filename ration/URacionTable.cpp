@@ -2,6 +2,8 @@
 
 #include "store/UDM.h"
 
+#include <algorithm>
+
 const QString kMealTotalText = QStringLiteral("Итого за прием:");
 const QString kDayTotalText = QStringLiteral("Итого за день:");
 
@@ -137,6 +139,8 @@ void FillDayTotal(TRacRow& dayTotal, const TRacRow& sums, bool percent) {
     }
     dayTotal.sub[4] = FormatOneDecimal(ProteinShare(bel, energy));
     dayTotal.sub[5] = FormatOneDecimal(FatShare(zir, energy));
-    dayTotal.sub[6] =
-        FormatOneDecimal(100 - StrToFloat(dayTotal.sub[4]) - StrToFloat(dayTotal.sub[5]));
+    // The remainder, but never below zero: protein and fat shares that both round up can
+    // pass 100 when there are no carbohydrates.
+    const double rest = 100 - StrToFloat(dayTotal.sub[4]) - StrToFloat(dayTotal.sub[5]);
+    dayTotal.sub[6] = FormatOneDecimal(std::max(rest, 0.0));
 }

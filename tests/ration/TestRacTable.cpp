@@ -108,12 +108,14 @@ private slots:
         QCOMPARE(Cells(day), kDayPercent);
         FillDayTotal(day, t.itog[1], false);
         QCOMPARE(Cells(day), kDayGrams);
-        // Carbohydrates take the remainder of the shares, and a remainder of zero is never
-        // negative.
+        // Carbohydrates take the remainder of the shares, which is never negative, not even
+        // zero written with a minus.
         FillDayTotal(day, {{}, L({"", "", "100", "440,0", "1,0", "4,0", "100,0"})}, true);
         QCOMPARE(day.sub.mid(4), L({"0,9", "8,2", "90,9"}));
         FillDayTotal(day, {{}, L({"", "", "100", "139,0", "1,0", "15,0", "0,0"})}, true);
         QCOMPARE(day.sub.mid(4), L({"2,9", "97,1", "0,0"}));
+        FillDayTotal(day, {{}, L({"", "", "100", "120,0", "27,0", "1,0", "0,0"})}, true);
+        QCOMPARE(day.sub.mid(4), L({"92,3", "7,8", "0,0"}));
 
         TLocaleScope point(TLocaleScope::Point());
         t = BuildRacTable(ration, {true, true}, names);
