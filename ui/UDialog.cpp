@@ -5,6 +5,7 @@
 #include "ui/UFonts.h"
 #include "ui/UPictures.h"
 #include "ui/USkin.h"
+#include "ui/UTextFit.h"
 
 #include <QLabel>
 
@@ -30,7 +31,7 @@ TfDialog::TfDialog(QWidget* parent) : TForm(parent) {
 }
 
 int TfDialog::Ask(const QString& question, const QWidget* over) {
-    LabMessage->setText(question);
+    SetFittedText(LabMessage, MsSansSerif8(true), question);
     CentreOver(over);
     return ShowModal();
 }

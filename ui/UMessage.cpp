@@ -4,6 +4,7 @@
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
 #include "ui/USkin.h"
+#include "ui/UTextFit.h"
 
 #include <QLabel>
 
@@ -28,7 +29,7 @@ void TFMessage::ButOK1Click() {
 }
 
 int TFMessage::Show(const QString& text, const QWidget* over) {
-    labMesage->setText(text);
+    SetFittedText(labMesage, MsSansSerif8(true), text);
     CentreOver(over);
     return ShowModal();
 }

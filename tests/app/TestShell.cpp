@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -322,6 +323,23 @@ private slots:
         app.Seams.OnModalOf<TfDialog>([](TfDialog* d) { d->ButDa->click(); });
         QVERIFY(fDialog->AskYes(QStringLiteral("Вопрос?"), fMain));
         QCOMPARE(fDialog->pos(), QPoint(fMain->x() + 283, fMain->y() + 312));
+        // A question too long for the label at its font is set smaller until it fits; the
+        // next short one has the font back.
+        QLabel* label = fDialog->LabMessage;
+        const auto fits = [label] {
+            return QFontMetricsF(label->font())
+                       .boundingRect(QRectF(0, 0, label->width(), 1e6), Qt::TextWordWrap,
+                                     label->text())
+                       .height() <= label->height();
+        };
+        fDialog->AskYes(QStringLiteral("Удалить группу \"Ветчина, бекон, копчёности из "
+                                       "магазина у дома\" (все продукты, вход. в состав также "
+                                       "будут удалены)? "),
+                        fMain);
+        QVERIFY(label->font().pointSizeF() < 8 && fits());
+        fDialog->AskYes(QStringLiteral("Вопрос?"), fMain);
+        QCOMPARE(label->font().pointSizeF(), 8.0);
+        QCOMPARE(label->geometry(), QRect(58, 24, 217, 49));
     }
 };
 
