@@ -21,10 +21,11 @@ void Append(TProductNames& to, qint64 id, qint64 group, bool hasGroup, const cha
 void AppendRows(TConnection& conn, sqlite3_stmt* stmt, TProductNames& to) {
     int rc = 0;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        // The type is asked before any conversion, the size after the text.
+        const bool hasGroup = sqlite3_column_type(stmt, 1) != SQLITE_NULL;
         const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 2));
         if (name)
-            Append(to, sqlite3_column_int64(stmt, 0), sqlite3_column_int64(stmt, 1),
-                   sqlite3_column_type(stmt, 1) != SQLITE_NULL, name,
+            Append(to, sqlite3_column_int64(stmt, 0), sqlite3_column_int64(stmt, 1), hasGroup, name,
                    std::uint32_t(sqlite3_column_bytes(stmt, 2)));
     }
     if (rc != SQLITE_DONE) {
