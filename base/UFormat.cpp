@@ -65,6 +65,11 @@ QString NonFiniteText(double value) {
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
+// Whether a whole number fits a 32-bit column; a value that is not a number does not.
+bool FitsInt(double rounded) {
+    return rounded >= double(INT_MIN) && rounded <= double(INT_MAX);
+}
+
 } // namespace
 
 QChar DecimalSeparator() {
@@ -137,8 +142,15 @@ long long RoundHalfEven(double value) {
 
 int RoundToInt(double value, const QString& typed) {
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= double(INT_MIN) && rounded <= double(INT_MAX)))
+    if (!FitsInt(rounded))
         throw TooLarge(typed);
+    return int(rounded);
+}
+
+int RoundToInt(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!FitsInt(rounded))
+        throw TooLarge(FormatGeneral(value));
     return int(rounded);
 }
 

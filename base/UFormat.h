@@ -29,6 +29,9 @@ long long RoundHalfEven(double value);
 // The same rounding for a 32-bit column: a value that is not finite or does not fit raises
 // EConvertError naming the text the user typed.
 int RoundToInt(double value, const QString& typed);
+// The same for a stored value: the message names the value itself, whose text is made only
+// when it does not fit.
+int RoundToInt(double value);
 // A computed value that is not finite raises EConvertError naming the text the user typed.
 double FiniteResult(double value, const QString& typed);
 

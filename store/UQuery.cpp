@@ -4,9 +4,6 @@
 #include "store/UConnection.h"
 #include "store/USqliteApi.h"
 
-#include <climits>
-#include <cmath>
-
 namespace {
 
 int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
@@ -30,14 +27,6 @@ int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
     }
 }
 
-// The number as a 32-bit integer, an exact half to the even neighbour. One beyond that range is
-// a conversion error, not a wrapped value; the value's text is made only for the message.
-int WholeNumber(const QVariant& value, double number) {
-    const double rounded = std::nearbyint(number);
-    return rounded >= INT_MIN && rounded <= INT_MAX ? int(rounded)
-                                                    : RoundToInt(number, value.toString());
-}
-
 } // namespace
 
 int TField::AsInteger() const {
@@ -47,9 +36,10 @@ int TField::AsInteger() const {
     case QMetaType::QString:
         return FValue.toString().isEmpty() ? 0 : StrToInt(FValue.toString());
     case QMetaType::Double:
-        return WholeNumber(FValue, FValue.toDouble());
+        return RoundToInt(FValue.toDouble());
     default:
-        return WholeNumber(FValue, double(FValue.toLongLong()));
+        // A stored number beyond the 32-bit range is a conversion error, not a wrapped value.
+        return RoundToInt(double(FValue.toLongLong()));
     }
 }
 
@@ -100,7 +90,7 @@ QVariant TQuery::Coerced(const QString& name, const QVariant& value) const {
         switch (decl.second) {
         case TFieldType::Integer:
             if (value.typeId() == QMetaType::Double)
-                return QVariant(qint64(WholeNumber(value, value.toDouble())));
+                return QVariant(qint64(RoundToInt(value.toDouble())));
             return QVariant(value.toLongLong());
         case TFieldType::Boolean:
             return QVariant(value.toBool());
