@@ -432,6 +432,14 @@ private slots:
         ExecSql(QStringLiteral("UPDATE tab_prod SET naim_prod=\"нет такого\" WHERE id_prod=7"));
         sameRows("м", TSearchKind::Contains);
         sameRows("нет такого", TSearchKind::Contains);
+        // Only the rows changed here are read again: one deleted, one added, one moved.
+        ExecSql(QStringLiteral("DELETE FROM tab_prod WHERE id_prod=(SELECT min(id_prod) FROM "
+                               "tab_prod WHERE naim_prod LIKE 'м%')"));
+        AddProduct(QStringLiteral("Мёд новый"), groups[3], 1);
+        ExecSql(QStringLiteral("UPDATE tab_prod SET id_grup=%1 WHERE id_prod=(SELECT max(id_prod) "
+                               "FROM tab_prod WHERE naim_prod LIKE 'м%' AND id_grup<>%1)")
+                    .arg(groups[5]));
+        sameRows("м", TSearchKind::Contains);
         const QByteArray move = QStringLiteral("UPDATE tab_grup SET num_tv=-1 WHERE id_grup=%1;"
                                                "INSERT INTO tab_prod(naim_prod,id_grup) "
                                                "VALUES('Ананас',%1)")
