@@ -1,0 +1,40 @@
+#pragma once
+// What the diary computes over a period: its dates, the weekly means, the table's rows and the
+// expenditure the diary reveals. Plain functions of the days, the weights and the norm.
+
+#include "diary/UDiaryDays.h"
+#include "diary/UWeights.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// The items of CBPeriod: "7 дней", "30 дней", "90 дней", "365 дней", "всё время".
+extern const QStringList kPeriodItems;
+constexpr int kDefaultPeriodItem = 1;
+
+// The period of an item ends today and reaches back that many days, today included;
+// "всё время" begins with an invalid date (from the first day).
+struct TDiaryPeriod {
+    QDate from, to;
+};
+TDiaryPeriod PeriodOfItem(int item, const QDate& today);
+
+// At each day, the mean energy of the days with a ration among the 7 calendar days ending
+// there; parallel to `days`.
+std::vector<double> SevenDayMeans(const std::vector<TDiaryDay>& days);
+
+// One row of LVDnevnik: "Дата", "День", "ккал", "Б", "Ж", "У", "% нормы", "Вес"; newest
+// first, then "В среднем:".
+std::vector<QStringList> DiaryRows(const std::vector<TDiaryDay>& days,
+                                   const std::vector<TWeight>& weights,
+                                   std::optional<double> normKkal);
+// The saved ration of each row of DiaryRows, 0 for a row without one (a weight alone, the
+// mean row): what a double-click loads.
+std::vector<int> DiaryRowRations(const std::vector<TDiaryDay>& days,
+                                 const std::vector<TWeight>& weights);
+
+// LabRashod's text: the estimate, with the norm beside it, or why there is none.
+QString ExpenditureText(const std::vector<TDiaryDay>& days, const std::vector<TWeight>& weights,
+                        std::optional<double> normKkal);
