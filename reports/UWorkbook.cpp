@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <stdexcept>
+#include <memory>
 #include <tuple>
 #include <xlsxwriter.h>
 
@@ -26,7 +26,7 @@ unsigned PaletteColor(int colorIndex) {
     case 36:
         return 0xFFFF99;
     }
-    throw std::invalid_argument("colour index " + std::to_string(colorIndex));
+    throw EAppError(QStringLiteral("%1 — нет такого цвета в палитре книги").arg(colorIndex));
 }
 
 bool TCellStyle::operator<(const TCellStyle& other) const {
@@ -42,7 +42,7 @@ std::pair<int, int> ParseCell(const QString& address) {
     static const QRegularExpression cell(QStringLiteral("^([A-Z]{1,3})([1-9][0-9]{0,6})$"));
     const QRegularExpressionMatch match = cell.match(address);
     if (!match.hasMatch())
-        throw std::invalid_argument("cell address " + address.toStdString());
+        throw EAppError(QStringLiteral("«%1» — не адрес ячейки").arg(address));
     int column = 0;
     for (const QChar letter : match.captured(1))
         column = column * 26 + (letter.unicode() - 'A' + 1);
@@ -57,7 +57,7 @@ struct TBlock {
 TBlock ParseBlock(const QString& address) {
     const QStringList corners = address.split(QLatin1Char(':'));
     if (corners.size() > 2)
-        throw std::invalid_argument("range address " + address.toStdString());
+        throw EAppError(QStringLiteral("«%1» — не адрес блока ячеек").arg(address));
     const auto [top, left] = ParseCell(corners.constFirst());
     const auto [bottom, right] = ParseCell(corners.constLast());
     return {std::min(top, bottom), std::min(left, right), std::max(top, bottom),
@@ -127,7 +127,7 @@ void TRange::SetNumberFormat(const QString& format) {
 
 void TRange::SetBorder(int edge) {
     if (edge < xlEdgeLeft || edge > xlInsideHorizontal)
-        throw std::invalid_argument("border edge " + std::to_string(edge));
+        throw EAppError(QStringLiteral("%1 — нет такой линии рамки").arg(edge));
     ForEach([&](TCell& cell, int row, int column) {
         TCellStyle& s = cell.style;
         switch (edge) {
@@ -174,7 +174,7 @@ void TRange::SetFillColorIndex(int colorIndex) {
 void TRange::SetFillPattern(int pattern) {
     // A coloured fill is always solid, so the solid pattern is the only one there is.
     if (pattern != xlPatternSolid)
-        throw std::invalid_argument("fill pattern " + std::to_string(pattern));
+        throw EAppError(QStringLiteral("%1 — нет такого узора заливки").arg(pattern));
 }
 
 void TRange::ClearContents() {
@@ -206,9 +206,29 @@ lxw_format* NewFormat(lxw_workbook* book, const TCellStyle& style) {
     return format;
 }
 
+// The writer's failures that writing a file can meet, in words; any other in the writer's own.
 QString WriterError(lxw_error error) {
-    return QString::fromUtf8(lxw_strerror(error));
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("не хватает памяти");
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+        return QStringLiteral("не удалось создать файл");
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return QStringLiteral("не удалось записать файл");
+    default:
+        return QString::fromUtf8(lxw_strerror(error));
+    }
 }
+
+// Frees a workbook that is given up before its closing, which would otherwise free it.
+struct TBookFree {
+    void operator()(lxw_workbook* book) const { lxw_workbook_free(book); }
+};
+using TBookHandle = std::unique_ptr<lxw_workbook, TBookFree>;
 
 lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const TChart& chart,
                       const QString& labelFormat) {
@@ -250,13 +270,13 @@ void TWorkbook::SaveAs(const QString& path) const {
     temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     const QByteArray tempName = QFile::encodeName(temp.fileName());
 
-    lxw_workbook* book = workbook_new(tempName.constData());
+    // Held until its closing, so that an error thrown on the way frees it.
+    TBookHandle handle(workbook_new(tempName.constData()));
+    lxw_workbook* book = handle.get();
     lxw_worksheet* sheet =
         book ? workbook_add_worksheet(book, kSheetName.toUtf8().constData()) : nullptr;
-    if (!sheet) {
-        lxw_workbook_free(book);
+    if (!sheet)
         throw EWorkbookError(WriterError(LXW_ERROR_MEMORY_MALLOC_FAILED));
-    }
     lxw_error first = LXW_NO_ERROR;
     const auto keep = [&first](lxw_error error) {
         if (first == LXW_NO_ERROR)
@@ -294,7 +314,7 @@ void TWorkbook::SaveAs(const QString& path) const {
         keep(InsertChart(book, sheet, chart, Cell(first.top, first.left).style.numberFormat));
     }
     // Closing writes the file and frees the workbook whatever happened before.
-    const lxw_error closed = workbook_close(book);
+    const lxw_error closed = workbook_close(handle.release());
     if (first != LXW_NO_ERROR)
         throw EWorkbookError(WriterError(first));
     if (closed != LXW_NO_ERROR)

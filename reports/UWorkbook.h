@@ -1,7 +1,8 @@
 #pragma once
 // A spreadsheet workbook of one worksheet, kept in memory cell by cell while a report fills
 // it through A1 addresses ("F12", "B12:I12") and written once as an .xlsx file at the save.
-// Edge indexes, colour indexes and patterns are the spreadsheet's classic numbers.
+// Edge indexes, colour indexes and patterns are the spreadsheet's classic numbers; an address,
+// colour, edge or pattern the workbook does not know is refused with an EAppError in words.
 
 #include "base/UErrors.h"
 
@@ -11,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-// Writing the file failed; the message is the system's or the writer's own text.
+// Writing the file failed; the message says why in the system's or the writer's words.
 class EWorkbookError : public EAppError {
 public:
     using EAppError::EAppError;

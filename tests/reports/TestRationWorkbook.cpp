@@ -294,6 +294,17 @@ private slots:
         QCOMPARE(Entries(dir.path()), QStringList{"taken.xlsx"});
         QVERIFY(QFileInfo(dir.filePath("taken.xlsx")).isDir());
         QVERIFY(app.Seams.OpenedDocuments.isEmpty() && app.Seams.Errors().isEmpty());
+        // A print area it cannot read fails once the writer has begun: refused in words, with
+        // the writer's workbook freed (the leak check sees it) and nothing left on disk.
+        TWorkbook book = BeginRationWorkbook();
+        book.SetPrintArea(QStringLiteral("A1:I0"));
+        try {
+            book.SaveAs(dir.filePath("bad.xlsx"));
+            QFAIL("a bad print area was written");
+        } catch (const EAppError& error) {
+            QCOMPARE(error.Message(), QStringLiteral("«I0» — не адрес ячейки"));
+        }
+        QCOMPARE(Entries(dir.path()), QStringList{"taken.xlsx"});
     }
 };
 
