@@ -41,12 +41,14 @@ QStringList TBenchStore::ProductNames(int count) {
 void TBenchStore::AddProducts(int group, const QStringList& names) {
     TConnection& conn = FModule->ADOTrans;
     TTransaction transaction(conn);
+    TQuery q(conn, {});
     for (const QString& name : names)
-        InsertMeasure(conn, InsertProduct(conn, name, group, 120.5, 5.5, 4.5, 15.5),
+        InsertMeasure(q, InsertProduct(conn, name, group, 120.5, 5.5, 4.5, 15.5),
                       QStringLiteral("100г"), 100, 120.5);
     transaction.Commit();
 }
 
 int TBenchStore::AddGroup(const QString& name, int parent, int numTv) {
-    return InsertGroup(FModule->ADOTrans, name, parent, numTv);
+    TQuery q(FModule->ADOTrans, {});
+    return InsertGroup(q, name, numTv, parent);
 }

@@ -40,16 +40,6 @@ bool GroupNameExists(const QString& name) {
     return q.RecordCount() > 0;
 }
 
-void InsertGroup(const QString& name, int numTv, int idParent) {
-    TQuery& q = DM->SQLGrup;
-    q.SetSQL(QStringLiteral(
-        "INSERT INTO tab_grup(naim_grup,num_tv,id_parent) VALUES(:naim_mera,:id_prod,:g)"));
-    q.SetParam(QStringLiteral("naim_mera"), name);
-    q.SetParam(QStringLiteral("id_prod"), numTv);
-    q.SetParam(QStringLiteral("g"), idParent);
-    q.ExecSQL();
-}
-
 void RenameGroup(int idGrup, const QString& name) {
     TQuery& q = DM->SQLGrup;
     q.SetSQL(QStringLiteral("UPDATE  tab_grup SET naim_grup=:naim_mera WHERE id_grup=:id_prod"));

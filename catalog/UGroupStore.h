@@ -1,5 +1,6 @@
 #pragma once
-// The statements of the group dialogs on tab_grup (names bound as :naim_mera), and the
+// The statements of the group dialogs on tab_grup (names bound as :naim_mera; a new row is
+// written by InsertGroup of store/UCatalogRows), and the
 // deletion of a group with its subgroups, their products and the products' measures.
 
 #include <QString>
@@ -13,7 +14,6 @@ struct TGroupRow {
 
 // Whether any group or subgroup carries the name, compared without letter case.
 bool GroupNameExists(const QString& name);
-void InsertGroup(const QString& name, int numTv, int idParent);
 void RenameGroup(int idGrup, const QString& name);
 // A group without subgroups becomes the last subgroup of another group.
 void MoveGroupInto(int idGrup, const QString& name, int numTv, int idParent);

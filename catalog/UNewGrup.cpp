@@ -2,6 +2,8 @@
 
 #include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
+#include "store/UCatalogRows.h"
+#include "store/UDM.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
@@ -74,7 +76,7 @@ void TfNewGrup::ButOK1Click() {
     if (Caption() == kNewGrupCaption) {
         if (NameTaken(name))
             return;
-        InsertGroup(name, NodeCount(tree), 0);
+        InsertGroup(DM->SQLGrup, name, NodeCount(tree), 0);
         MainWindow()->APaintTVGrup();
         SelectNode(tree, LastNode(tree));
         MainWindow()->TVGrupClick();

@@ -2,6 +2,7 @@
 
 #include "base/UFormat.h"
 #include "catalog/UProdRules.h"
+#include "store/UCatalogRows.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
@@ -234,14 +235,7 @@ void TfNewMera::ChangeMeasure(int idMif) {
 void TfNewMera::AddMeasure() {
     const int grams = StrToInt(EdGramm->text());
     const double kcal = StrToFloat(EdKkal->text());
-    TQuery& q = DM->SQLGrup;
-    q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) VALUES "
-                            "(:id_prod,:naim_mera,:g,:kkal_mera)"));
-    q.SetParam(QStringLiteral("id_prod"), FIdProd);
-    q.SetParam(QStringLiteral("naim_mera"), EdMera->text());
-    q.SetParam(QStringLiteral("g"), grams);
-    q.SetParam(QStringLiteral("kkal_mera"), kcal);
-    q.ExecSQL();
+    InsertMeasure(DM->SQLGrup, FIdProd, EdMera->text(), grams, kcal);
 }
 
 void TfNewMera::ButOK1Click() {

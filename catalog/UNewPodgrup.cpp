@@ -2,6 +2,8 @@
 
 #include "catalog/UGroupStore.h"
 #include "catalog/UGroupTree.h"
+#include "store/UCatalogRows.h"
+#include "store/UDM.h"
 #include "ui/UControls.h"
 #include "ui/UErrorBox.h"
 #include "ui/UFonts.h"
@@ -81,7 +83,7 @@ void TfNewPodgrup::ButOK1Click() {
                            this);
             return;
         }
-        InsertGroup(name, NumTvUnder(idParent), idParent);
+        InsertGroup(DM->SQLGrup, name, NumTvUnder(idParent), idParent);
     } else {
         const QTreeWidgetItem* node = SelectedNode(tree);
         if (!node)

@@ -3,6 +3,7 @@
 #include "base/UFormat.h"
 #include "catalog/UNewMera.h"
 #include "catalog/UProdRules.h"
+#include "store/UCatalogRows.h"
 #include "store/UDM.h"
 #include "ui/UControls.h"
 #include "ui/UDBEdit.h"
@@ -219,14 +220,7 @@ void TfNewProd::DBEdUChange() {
 }
 
 void TfNewProd::AddHundredGramMeasure(int idProd, double kkal) {
-    TQuery& q = DM->SQLGrup;
-    q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) VALUES "
-                            "(:id_prod,:naim_mera,:g,:kkal_mera)"));
-    q.SetParam(QStringLiteral("id_prod"), idProd);
-    q.SetParam(QStringLiteral("naim_mera"), QStringLiteral("100г"));
-    q.SetParam(QStringLiteral("g"), 100);
-    q.SetParam(QStringLiteral("kkal_mera"), kkal);
-    q.ExecSQL();
+    InsertMeasure(DM->SQLGrup, idProd, QStringLiteral("100г"), 100, kkal);
 }
 
 void TfNewProd::RecomputeMeasures(int idProd, double kkal, const QString& typed) {

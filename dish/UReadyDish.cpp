@@ -2,6 +2,7 @@
 
 #include "base/UFormat.h"
 #include "ration/URacionTable.h"
+#include "store/UCatalogRows.h"
 #include "store/UConnection.h"
 #include "store/UQuery.h"
 
@@ -60,19 +61,9 @@ int StoreReadyDish(TConnection& conn, TQuery& q, const TReadyDish& dish,
     int idProd = 0;
     if (!q.Eof()) {
         idProd = q.Fields(0).AsInteger();
-        q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) "
-                                "VALUES (:id_prod,:nazv,:g,0)"));
-        q.SetParam(QStringLiteral("id_prod"), idProd);
-        q.SetParam(QStringLiteral("nazv"), QStringLiteral("100г"));
-        q.SetParam(QStringLiteral("g"), 100);
-        q.ExecSQL();
-        q.SetSQL(QStringLiteral("INSERT INTO tab_mera(id_prod, naim_mera, g_mera,kkal_mera) "
-                                "VALUES (:id_prod,:nazv,:g,:kkal)"));
-        q.SetParam(QStringLiteral("id_prod"), idProd);
-        q.SetParam(QStringLiteral("nazv"), dish.portionName);
-        q.SetParam(QStringLiteral("g"), dish.portionGrams);
-        q.SetParam(QStringLiteral("kkal"), dish.totals.kkal / dish.portions);
-        q.ExecSQL();
+        InsertMeasure(q, idProd, QStringLiteral("100г"), 100, 0);
+        InsertMeasure(q, idProd, dish.portionName, dish.portionGrams,
+                      dish.totals.kkal / dish.portions);
         if (dish.portionGrams != 0) {
             const TDishPerGram perGram = DishPerGram(dish.totals, dish.portions, dish.portionGrams);
             announceRecalculation();

@@ -1,13 +1,17 @@
 #pragma once
-// Writing catalog rows directly: the build's database tool, the benchmarks and the test
-// fixtures fill a store with groups, products and measures this way.
+// The one writer of each kind of catalog row: the group and measures dialogs, the ready dish,
+// the build's database tool, the benchmarks and the test fixtures all write rows this way.
 
 #include <QString>
 
 class TConnection;
+class TQuery;
 
 // Each returns the key the store assigned to the new row.
-int InsertGroup(TConnection& conn, const QString& name, int parent, int numTv);
+// A group or subgroup (idParent 0: a top-level group) at the sibling position numTv.
+int InsertGroup(TQuery& q, const QString& name, int numTv, int idParent);
 int InsertProduct(TConnection& conn, const QString& name, int group, double kkal, double bel,
                   double zir, double ugl);
-int InsertMeasure(TConnection& conn, int product, const QString& name, int grams, double kkal);
+// The statement binds the name and energy under the names the query object declares: the
+// catalog's query :naim_mera and :kkal_mera, a ration query :nazv and :kkal.
+int InsertMeasure(TQuery& q, int product, const QString& name, int grams, double kkal);

@@ -81,6 +81,13 @@ void TQuery::SetSQL(const QString& text) {
     FParamValues.assign(std::size_t(FTranslated.paramNames.size()), QVariant());
 }
 
+bool TQuery::Declares(const QString& name) const {
+    for (const auto& decl : FDeclared)
+        if (decl.first.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 QVariant TQuery::Coerced(const QString& name, const QVariant& value) const {
     if (value.isNull())
         return value;

@@ -49,6 +49,8 @@ public:
     // Binds a parameter of the text; the name matches in any letter case. A declared
     // parameter takes its declared type.
     void SetParam(const QString& name, const QVariant& value);
+    // Whether the parameter is one of the object's declared list (in any letter case).
+    bool Declares(const QString& name) const;
 
     // Runs a statement that changes data; returns the number of rows changed.
     int ExecSQL();

@@ -33,12 +33,12 @@ double Number(const QString& text, int line) {
 // Groups and subgroups are made on first mention and numbered in that order among siblings.
 class TGroupNumbering {
 public:
-    explicit TGroupNumbering(TConnection& conn) : FConn(conn) {}
+    explicit TGroupNumbering(TQuery& q) : FQuery(q) {}
 
     int Group(const QString& name, int parent) {
         const QString key = Key(name, parent);
         if (!FGroups.contains(key))
-            FGroups.insert(key, InsertGroup(FConn, name, parent, FChildren[parent]++));
+            FGroups.insert(key, InsertGroup(FQuery, name, FChildren[parent]++, parent));
         return FGroups.value(key);
     }
 
@@ -49,12 +49,12 @@ private:
         return QString::number(parent) + QLatin1Char('/') + name;
     }
 
-    TConnection& FConn;
+    TQuery& FQuery;
     QMap<QString, int> FGroups;
     QMap<int, int> FChildren;
 };
 
-void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering& groups,
+void WriteCatalog(const QString& catalogPath, TDM& dm, TGroupNumbering& groups,
                   TCatalogByNdb& products) {
     QFile file(catalogPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -75,10 +75,10 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering
         const int owner = f[1].trimmed().isEmpty() ? group : groups.Group(f[1].trimmed(), group);
         const TProductValues values{Number(f[4], lineNo), Number(f[5], lineNo),
                                     Number(f[6], lineNo), Number(f[7], lineNo)};
-        const int product = InsertProduct(conn, f[2].trimmed(), owner, values.kkal, values.bel,
-                                          values.zir, values.ugl);
+        const int product = InsertProduct(dm.ADOTrans, f[2].trimmed(), owner, values.kkal,
+                                          values.bel, values.zir, values.ugl);
         products.Add(f[3].trimmed(), f[2].trimmed(), {product, values});
-        InsertMeasure(conn, product, QStringLiteral("100г"), 100, values.kkal);
+        InsertMeasure(dm.SQLGrup, product, QStringLiteral("100г"), 100, values.kkal);
         const QStringList measures = f[8].split(QLatin1Char('|'), Qt::SkipEmptyParts);
         for (const QString& m : measures) {
             const int eq = int(m.lastIndexOf(QLatin1Char('=')));
@@ -86,7 +86,8 @@ void WriteCatalog(const QString& catalogPath, TConnection& conn, TGroupNumbering
                 throw TDataError{
                     QStringLiteral("catalog line %1: measure «%2»").arg(lineNo).arg(m)};
             const int grams = int(Number(m.mid(eq + 1), lineNo));
-            InsertMeasure(conn, product, m.left(eq).trimmed(), grams, grams * values.kkal / 100);
+            InsertMeasure(dm.SQLGrup, product, m.left(eq).trimmed(), grams,
+                          grams * values.kkal / 100);
         }
     }
 }
@@ -121,10 +122,10 @@ int main(int argc, char** argv) {
         CreateStoreFile(target);
         TDM dm;
         dm.ADOTrans.SetConnectionString(QStringLiteral("Data Source=") + target);
-        TGroupNumbering groups(dm.ADOTrans);
+        TGroupNumbering groups(dm.SQLGrup);
         TCatalogByNdb products;
         TTransaction transaction(dm.ADOTrans);
-        WriteCatalog(catalog, dm.ADOTrans, groups, products);
+        WriteCatalog(catalog, dm, groups, products);
         transaction.Commit();
         WriteComposedDishes(recipes, dm, groups, products);
     } catch (const EAppError& error) {

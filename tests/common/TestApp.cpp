@@ -64,7 +64,8 @@ int CountSql(const QString& sql) {
 }
 
 int AddGroup(const QString& name, int parent, int numTv) {
-    return InsertGroup(DM->ADOTrans, name, parent, numTv);
+    TQuery q(DM->ADOTrans, {});
+    return InsertGroup(q, name, numTv, parent);
 }
 
 int AddProduct(const QString& name, int group, double kkal, double bel, double zir, double ugl) {
@@ -72,5 +73,6 @@ int AddProduct(const QString& name, int group, double kkal, double bel, double z
 }
 
 int AddMeasure(int product, const QString& name, int grams, double kkal) {
-    return InsertMeasure(DM->ADOTrans, product, name, grams, kkal);
+    TQuery q(DM->ADOTrans, {});
+    return InsertMeasure(q, product, name, grams, kkal);
 }

@@ -1,8 +1,8 @@
 // The ration: the main window with a ration of two meals, the entry dialog in both modes, the
 // saved-rations dialog in its save and load placements with the composition preview.
 
-#include "base/UFormat.h"
 #include "app/UMain.h"
+#include "base/UFormat.h"
 #include "ration/URacion.h"
 #include "ration/URacionStore.h"
 #include "ration/USaveRacion.h"
@@ -34,7 +34,8 @@ TDateTime At(int hours, int minutes) {
 void ShowRation() {
     const int a = AddDish(QStringLiteral("Каша овсяная на молоке"), 75, 2.5, 1.5, 12.5);
     const int b = AddDish(QStringLiteral("Блины"), 60, 3, 2.5, 5);
-    const int m = InsertMeasure(DM->ADOTrans, b, QStringLiteral("блин большой"), 200, 120);
+    TQuery q(DM->ADOTrans, {});
+    const int m = InsertMeasure(q, b, QStringLiteral("блин большой"), 200, 120);
     const int c = AddDish(QStringLiteral("Куриная грудка отварная"), 100, 20, 2, 0);
     ArraySave = {{At(8, 0), a, true, 200, 0, 0, 150, 5, 3, 25},
                  {At(8, 0), b, false, 400, m, 2, 240, 12, 10, 20},
