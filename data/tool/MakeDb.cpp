@@ -1,5 +1,5 @@
 // Writes a ready "KKAL.mdb": the schema, the catalog of data/catalog.csv, then the ready dishes
-// of data/recipes.csv, each stored by the program's own ready-dish code.
+// of data/recipes.csv, each computed by the program's own ready-dish code.
 //
 // Each line of the catalog: group;subgroup;name;ndb;kkal;bel;zir;ugl;measures
 // (subgroup empty for a product listed under its group; measures "name=grams|name=grams").
@@ -92,8 +92,8 @@ void WriteCatalog(const QString& catalogPath, TDM& dm, TGroupNumbering& groups,
     }
 }
 
-// Each dish under a group of the catalog (its subgroup may be new), written in a transaction
-// of its own as the portions dialog writes it.
+// Each dish under a group of the catalog (its subgroup may be new), listed as a catalog line
+// with its "100г" and its portion measure.
 void WriteComposedDishes(const QString& recipesPath, TDM& dm, TGroupNumbering& groups,
                          const TCatalogByNdb& products) {
     for (const TRecipe& recipe : ReadRecipes(recipesPath)) {
@@ -101,9 +101,14 @@ void WriteComposedDishes(const QString& recipesPath, TDM& dm, TGroupNumbering& g
             throw TDataError{
                 QStringLiteral("%1: the catalog has no group «%2»").arg(recipe.name, recipe.group)};
         const int group = groups.Group(recipe.group, 0);
-        TReadyDish dish = ComposedDish(recipe, products);
-        dish.group = recipe.subgroup.isEmpty() ? group : groups.Group(recipe.subgroup, group);
-        StoreReadyDish(dm.ADOTrans, dm.SQL1, dish, [] {});
+        const int owner = recipe.subgroup.isEmpty() ? group : groups.Group(recipe.subgroup, group);
+        const TComposedDish dish = ComposedDish(recipe, products);
+        const TProductValues& v = dish.per100;
+        const int product =
+            InsertProduct(dm.ADOTrans, recipe.name, owner, v.kkal, v.bel, v.zir, v.ugl);
+        InsertMeasure(dm.SQLGrup, product, QStringLiteral("100г"), 100, v.kkal);
+        InsertMeasure(dm.SQLGrup, product, recipe.portionName, recipe.portionGrams,
+                      dish.portionKkal);
     }
 }
 
@@ -126,8 +131,8 @@ int main(int argc, char** argv) {
         TCatalogByNdb products;
         TTransaction transaction(dm.ADOTrans);
         WriteCatalog(catalog, dm, groups, products);
-        transaction.Commit();
         WriteComposedDishes(recipes, dm, groups, products);
+        transaction.Commit();
     } catch (const EAppError& error) {
         std::fprintf(stderr, "edomer_mkdb: %s\n", error.what());
         QFile::remove(target);

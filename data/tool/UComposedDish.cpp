@@ -1,5 +1,8 @@
 #include "data/tool/UComposedDish.h"
 
+#include "base/UFormat.h"
+#include "catalog/UProdRules.h"
+#include "dish/UReadyDish.h"
 #include "ration/URacionTable.h"
 
 #include <QFile>
@@ -83,7 +86,7 @@ std::optional<TIngredient> TCatalogByNdb::Find(const TRecipeItem& item) const {
                          .arg(item.ndb, item.product)};
 }
 
-TReadyDish ComposedDish(const TRecipe& recipe, const TCatalogByNdb& catalog) {
+TComposedDish ComposedDish(const TRecipe& recipe, const TCatalogByNdb& catalog) {
     TArraySave ration;
     for (const TRecipeItem& item : recipe.items) {
         const std::optional<TIngredient> product = catalog.Find(item);
@@ -97,11 +100,9 @@ TReadyDish ComposedDish(const TRecipe& recipe, const TCatalogByNdb& catalog) {
         PlaceLastEntry(ration);
     }
     TNoNames names;
-    TReadyDish dish;
-    dish.name = recipe.name;
-    dish.portionName = recipe.portionName;
-    dish.portionGrams = recipe.portionGrams;
-    dish.portions = double(recipe.cookedGrams) / recipe.portionGrams;
-    dish.totals = DishTotalsOf(BuildRacTable(ration, TRacViewOptions(), names));
-    return dish;
+    const TDishTotals per100 = PerHundredGrams(
+        DishTotalsOf(BuildRacTable(ration, TRacViewOptions(), names)), recipe.cookedGrams);
+    const TProductValues values{RoundedTo(per100.kkal, 1), RoundedTo(per100.bel, 1),
+                                RoundedTo(per100.zir, 1), RoundedTo(per100.ugl, 1)};
+    return {values, StrToFloat(MeasureKcalText(QString::number(recipe.portionGrams), values.kkal))};
 }

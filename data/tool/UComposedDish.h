@@ -1,8 +1,8 @@
 #pragma once
 // The recipes of data/recipes.csv and the ready dish each one gives: its ingredients entered
-// into a ration in grams, then the ration's totals taken as the program's ready dish takes them.
+// into a ration in grams, then the ration's totals over the cooked weight, as the program's
+// ready dish of known weight takes them.
 
-#include "dish/UReadyDish.h"
 #include "ration/URacionEntry.h"
 
 #include <QMultiMap>
@@ -54,7 +54,14 @@ private:
     QMultiMap<QString, std::pair<QString, TIngredient>> FLines;
 };
 
-// The dish as the portions dialog would store it from the recipe's ration: the cooked weight
-// divided into portions of the recipe's grams. Its group is left to the caller. Raises
-// TDataError for an ingredient the catalog does not have.
-TReadyDish ComposedDish(const TRecipe& recipe, const TCatalogByNdb& catalog);
+// A composed dish as the catalog lists it: per 100 g of the cooked dish, to one decimal as
+// every catalog line, and the energy of its portion.
+struct TComposedDish {
+    TProductValues per100;
+    double portionKkal = 0;
+};
+
+// The ready dish of known weight that the recipe's ration gives, its values per 100 g then
+// rounded to one decimal; the portion's energy follows from them as in the measures dialog.
+// Raises TDataError for an ingredient the catalog does not have.
+TComposedDish ComposedDish(const TRecipe& recipe, const TCatalogByNdb& catalog);
