@@ -86,26 +86,23 @@ private slots:
         fMain->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fMain));
 
-        // A glass of milk at 08:00 from the first group's first subgroup.
-        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: "));
-        SelectNode(fMain->TVGrup,
-                   FindNodeByText(fMain->TVGrup, QStringLiteral("Молоко и кисломолочные")));
-        fMain->TVGrupClick();
+        // A glass of milk at 08:00 from the first group, whose foods are listed at start.
+        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: Йогурт натуральный 1,5%"));
         SelectListed(QStringLiteral("Молоко 3,2%"));
-        QCOMPARE(Shown(), QStringLiteral("Молоко и кисломолочные: Молоко 3,2%"));
+        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: Молоко 3,2%"));
         GlassOfMilk(app);
         QCOMPARE(TableShown().value(0),
                  QStringLiteral("08:00|Молоко 3,2%|1 * стакан (200 мл)|206|123,6|6,6|6,8|9,3"));
 
-        // «сыр» alone meets a cream cheese of the cottage cheeses first; the cheese is found by
+        // «сыр» alone meets the first cheese of the group by the alphabet; the cheese is found by
         // «российский» or «сыр рос».
         fMain->EdPoisk->setFocus();
         Search(QStringLiteral("сыр"));
-        QCOMPARE(Shown(), QStringLiteral("Творог: Сыр сливочный (нёфшатель)"));
+        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: Сыр голландский"));
         Search(QStringLiteral("сыр рос"));
-        QCOMPARE(Shown(), QStringLiteral("Сыры: Сыр российский"));
+        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: Сыр российский"));
         Search(QStringLiteral("российский"));
-        QCOMPARE(Shown(), QStringLiteral("Сыры: Сыр российский"));
+        QCOMPARE(Shown(), QStringLiteral("Молочные продукты: Сыр российский"));
 
         // 50 g at the time proposed, by Enter in the time field, typing and Enter.
         app.Seams.OnModalOf<TfVvod>([](TfVvod* d) {
