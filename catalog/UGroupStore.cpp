@@ -77,13 +77,14 @@ void StorePositions(int firstId, int firstPosition, int secondId, int secondPosi
 }
 
 std::vector<TGroupRow> TopLevelGroups() {
-    DM->SQLGrup.SetSQL(QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=0"));
+    DM->SQLGrup.SetSQL(
+        QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=0 ORDER BY num_TV,id_grup"));
     return GroupRows(DM->SQLGrup);
 }
 
 std::vector<TGroupRow> TopLevelGroupsOtherThan(int idGrup) {
     DM->SQLGrup.SetSQL(QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=0 and id_grup<>") +
-                       QString::number(idGrup));
+                       QString::number(idGrup) + QStringLiteral(" ORDER BY num_TV,id_grup"));
     return GroupRows(DM->SQLGrup);
 }
 

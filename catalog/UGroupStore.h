@@ -20,7 +20,7 @@ void MoveGroupInto(int idGrup, const QString& name, int numTv, int idParent);
 void UpdateSubgroup(int idGrup, const QString& name, int numTv, int idParent);
 // Two neighbours change places: the num_tv of both rows are written in one transaction.
 void StorePositions(int firstId, int firstPosition, int secondId, int secondPosition);
-// The top-level groups in the store's order.
+// The top-level groups in the tree's order.
 std::vector<TGroupRow> TopLevelGroups();
 std::vector<TGroupRow> TopLevelGroupsOtherThan(int idGrup);
 

@@ -10,10 +10,11 @@ namespace {
 
 constexpr int kIdRole = Qt::UserRole;
 
+// Siblings of equal num_tv (a deletion leaves them) follow by id_grup, the same on every read.
 const QString kTopLevelSql =
-    QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=0 ORDER BY num_TV");
+    QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=0 ORDER BY num_TV,id_grup");
 const QString kChildrenSql = QStringLiteral("SELECT * FROM tab_grup WHERE id_parent=");
-const QString kChildrenOrder = QStringLiteral(" ORDER BY num_TV");
+const QString kChildrenOrder = QStringLiteral(" ORDER BY num_TV,id_grup");
 
 QTreeWidgetItem* NewNode(const QString& text, int id, const QIcon& icon) {
     auto* node = new QTreeWidgetItem(QStringList{text});

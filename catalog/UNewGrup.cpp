@@ -113,7 +113,7 @@ bool TfNewGrup::EditGroup(const QString& name) {
     MoveGroupInto(id, name, parentNode ? SubgroupCount(parentNode) : 0, idParent);
     TPaintingSuspended suspended(tree);
     MainWindow()->APaintTVGrup();
-    if (QTreeWidgetItem* moved = FindNodeByText(tree, name)) {
+    if (QTreeWidgetItem* moved = FindNodeById(tree, id)) {
         SelectNode(tree, moved);
         MainWindow()->TVGrupClick();
     }

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
+#include <optional>
 
 TfNewPodgrup* fNewPodgrup = nullptr;
 
@@ -77,6 +78,7 @@ void TfNewPodgrup::ButOK1Click() {
     }
     QTreeWidget* tree = MainWindow()->TVGrup;
     const int idParent = CBGrup->currentIndex() < 0 ? kTopLevel : CBGrup->currentData().toInt();
+    std::optional<int> edited;
     if (Caption() == kNewPodgrupCaption) {
         if (GroupNameExists(name)) {
             FMessage->Show(QStringLiteral("Группа продуктов с таким названием уже существует"),
@@ -93,10 +95,13 @@ void TfNewPodgrup::ButOK1Click() {
             Close();
             return;
         }
-        UpdateSubgroup(NodeId(node), name, NumTvUnder(idParent), idParent);
+        edited = NodeId(node);
+        UpdateSubgroup(*edited, name, NumTvUnder(idParent), idParent);
     }
     MainWindow()->APaintTVGrup();
-    if (QTreeWidgetItem* stored = FindNodeByText(tree, name))
+    // An edited subgroup is found by its id, since two may share a name; a new one by its
+    // name, which no group had when it was added.
+    if (QTreeWidgetItem* stored = edited ? FindNodeById(tree, *edited) : FindNodeByText(tree, name))
         SelectNode(tree, stored);
     MainWindow()->TVGrupClick();
     SetModalResult(mrOk);

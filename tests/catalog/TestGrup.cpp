@@ -1,6 +1,7 @@
 // The group tree: loading in num_tv order, the click that repaints the product list, the two
 // move buttons with the rows they write, and the product dialog's group choice.
 
+#include "catalog/UGroupStore.h"
 #include "catalog/UNewProd.h"
 #include "tests/catalog/TestGrupTools.h"
 #include "tests/common/TestKeys.h"
@@ -28,8 +29,15 @@ private slots:
         AddGroup(QStringLiteral("Творог"), milk, 1);
         AddProduct(QStringLiteral("Батон"), bread, 264);
         AddProduct(QStringLiteral("Российский"), cheese, 363);
+        // An index under which the store gives equal num_tv newest first: equal num_tv still
+        // follow by id_grup (Сыры was stored before Творог), and the groups offered to a
+        // subgroup come in the tree's order.
+        ExecSql(QStringLiteral("CREATE INDEX ix_newest ON tab_grup (id_parent, num_tv DESC)"));
         fMain->APaintTVGrup();
-        // Equal num_tv keep the store's order (Сыры was stored before Творог).
+        QStringList offered;
+        for (const TGroupRow& group : TopLevelGroups())
+            offered << group.name;
+        QCOMPARE(offered, (QStringList{QStringLiteral("Хлеб"), QStringLiteral("Молочные")}));
         QCOMPARE(TreeTexts(),
                  (QStringList{QStringLiteral("Хлеб"), QStringLiteral("Молочные"),
                               QStringLiteral("Молочные/Кефир"), QStringLiteral("Молочные/Сыры"),

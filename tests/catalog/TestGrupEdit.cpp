@@ -166,6 +166,11 @@ private slots:
         QCOMPARE(TreeTexts().mid(0, 3), (QStringList{QStringLiteral("Молочные продукты"),
                                                      QStringLiteral("Молочные продукты/Сыры"),
                                                      QStringLiteral("Молочные продукты/Хлеб")}));
+        // Named like its group, an edited subgroup is still the node selected.
+        SelectNode(fMain->TVGrup, Node(QStringLiteral("Сыры")));
+        EnterSubgroupName(app.Seams, QStringLiteral("Молочные продукты"));
+        fMain->ButEditGrup->click();
+        QCOMPARE(NodeId(SelectedNode(fMain->TVGrup)), c.cheese);
         QVERIFY(app.Seams.Unexpected.isEmpty());
     }
 
@@ -185,15 +190,17 @@ private slots:
         QCOMPARE(TreeTexts().last(), QStringLiteral("Сыры"));
         QCOMPARE(ProductTexts(), QStringList{QStringLiteral("Брынза")});
 
-        // A group without subgroups moved into another comes last among its subgroups.
+        // A group without subgroups moved into another comes last among its subgroups; named
+        // like its new group, it is still the node selected after the move.
         SelectNode(fMain->TVGrup, Node(QStringLiteral("Хлеб")));
         app.Seams.OnModalOf<TfNewGrup>([](TfNewGrup* d) {
             d->CBGrup->setCurrentIndex(d->CBGrup->findText(QStringLiteral("Молочные")));
+            d->EdNewGrup->setText(QStringLiteral("Молочные"));
             d->ButOK->click();
         });
         fMain->ButEditGrup->click();
-        QCOMPARE(GroupRows().at(3), QStringLiteral("Хлеб 1 Молочные"));
-        QCOMPARE(SelectedGroup(), QStringLiteral("Хлеб"));
+        QCOMPARE(GroupRows().at(3), QStringLiteral("Молочные 1 Молочные"));
+        QCOMPARE(NodeId(SelectedNode(fMain->TVGrup)), c.bread);
         QVERIFY(Node(QStringLiteral("Молочные"))->isExpanded());
         QCOMPARE(ProductTexts(), QStringList{QStringLiteral("Батон")});
         QVERIFY(app.Seams.Unexpected.isEmpty());
