@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QTreeWidget>
+#include <memory>
 
 namespace {
 
@@ -23,19 +24,32 @@ QTreeWidgetItem* NewNode(const QString& text, int id, const QIcon& icon) {
     return node;
 }
 
+// Nodes not yet in a tree are owned here, so that a read failing half-way frees them (a node
+// frees its children).
+using TDetachedNodes = std::vector<std::unique_ptr<QTreeWidgetItem>>;
+
+QList<QTreeWidgetItem*> Released(TDetachedNodes& nodes) {
+    QList<QTreeWidgetItem*> released;
+    released.reserve(qsizetype(nodes.size()));
+    for (std::unique_ptr<QTreeWidgetItem>& node : nodes)
+        released.append(node.release());
+    return released;
+}
+
 // One node per row of the open query: text from column 1, id from column 0.
-QList<QTreeWidgetItem*> NodesOfRows(TQuery& q, const QIcon& icon) {
-    QList<QTreeWidgetItem*> nodes;
-    nodes.reserve(q.RecordCount());
+TDetachedNodes NodesOfRows(TQuery& q, const QIcon& icon) {
+    TDetachedNodes nodes;
+    nodes.reserve(size_t(q.RecordCount()));
     for (; !q.Eof(); q.Next())
-        nodes.append(NewNode(q.Fields(1).AsString(), q.Fields(0).AsInteger(), icon));
+        nodes.emplace_back(NewNode(q.Fields(1).AsString(), q.Fields(0).AsInteger(), icon));
     return nodes;
 }
 
 void AppendChildNodes(QTreeWidgetItem* node, TQuery& q, const QIcon& icon) {
     q.SetSQL(kChildrenSql + QString::number(NodeId(node)) + kChildrenOrder);
     q.Open();
-    node->addChildren(NodesOfRows(q, icon));
+    TDetachedNodes children = NodesOfRows(q, icon);
+    node->addChildren(Released(children));
 }
 
 // The next node of the subtree under root in display order, or nullptr after its last.
@@ -136,12 +150,12 @@ void LoadGroupTree(QTreeWidget* tree, TQuery& q, const QIcon& icon) {
     tree->clear();
     q.SetSQL(kTopLevelSql);
     q.Open();
-    const QList<QTreeWidgetItem*> groups = NodesOfRows(q, icon);
+    TDetachedNodes groups = NodesOfRows(q, icon);
     // The walk runs on the detached nodes, which the view then takes in one step.
-    for (QTreeWidgetItem* group : groups)
-        for (QTreeWidgetItem* node = group; node; node = NextInSubtree(node, group))
+    for (const std::unique_ptr<QTreeWidgetItem>& group : groups)
+        for (QTreeWidgetItem* node = group.get(); node; node = NextInSubtree(node, group.get()))
             AppendChildNodes(node, q, icon);
-    tree->addTopLevelItems(groups);
+    tree->addTopLevelItems(Released(groups));
     tree->collapseAll();
 }
 
