@@ -6,7 +6,6 @@
 // Groups and subgroups are numbered in the order they first appear. Every product gets the
 // measure "100г" first, then its household measures with energy = grams × kkal / 100.
 
-#include "base/UErrors.h"
 #include "data/tool/UComposedDish.h"
 #include "store/UCatalogRows.h"
 #include "store/UDM.h"
@@ -18,6 +17,7 @@
 #include <QMap>
 #include <QTextStream>
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -133,12 +133,8 @@ int main(int argc, char** argv) {
         WriteCatalog(catalog, dm, groups, products);
         WriteComposedDishes(recipes, dm, groups, products);
         transaction.Commit();
-    } catch (const EAppError& error) {
+    } catch (const std::exception& error) {
         std::fprintf(stderr, "edomer_mkdb: %s\n", error.what());
-        QFile::remove(target);
-        return 1;
-    } catch (const TDataError& error) {
-        std::fprintf(stderr, "edomer_mkdb: %s\n", error.message.toUtf8().constData());
         QFile::remove(target);
         return 1;
     }

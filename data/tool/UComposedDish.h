@@ -3,6 +3,7 @@
 // into a ration in grams, then the ration's totals over the cooked weight, as the program's
 // ready dish of known weight takes them.
 
+#include "base/UErrors.h"
 #include "ration/URacionEntry.h"
 
 #include <QMultiMap>
@@ -12,8 +13,9 @@
 #include <vector>
 
 // A fault of the build's source files, with the line or the dish it was found at.
-struct TDataError {
-    QString message;
+class TDataError : public EAppError {
+public:
+    using EAppError::EAppError;
 };
 
 struct TRecipeItem {

@@ -64,7 +64,7 @@ std::vector<TRecipe> ReadComposedRecipes() {
     try {
         return ReadRecipes(SourcePath(QStringLiteral("data/recipes.csv")));
     } catch (const TDataError& error) {
-        qWarning("%s", qPrintable(error.message));
+        qWarning("%s", qPrintable(error.Message()));
         return {};
     }
 }
