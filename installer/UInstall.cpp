@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 const QString kInstalledProgram = QStringLiteral("Едомер.exe");
 
@@ -108,20 +109,36 @@ QString MakeStartMenuFolder() {
     return folder + QLatin1Char('/');
 }
 
-void CreateShortcuts(const QString& folder, const QString& startMenuFolder,
-                     const QString& desktopFolder) {
+std::vector<TShortcut> CreateShortcuts(const QString& folder, const QString& startMenuFolder,
+                                       const QString& desktopFolder) {
     CopyReplacing(kIconResource, folder + kIcon);
-    if (!startMenuFolder.isEmpty()) {
-        ProgramEntry(folder).Save(startMenuFolder + kProgramEntry, false);
-        HelpEntry(folder).Save(startMenuFolder + kHelpEntry, false);
-    }
-    if (!desktopFolder.isEmpty())
-        ProgramEntry(folder).Save(desktopFolder + kProgramEntry, true);
+    const auto saved = [](const TDesktopEntry& entry, const QString& place, const QString& file,
+                          bool onDesktop) {
+        return TShortcut{entry.Name, onDesktop,
+                         !place.isEmpty() && entry.Save(place + file, onDesktop)};
+    };
+    return {saved(ProgramEntry(folder), startMenuFolder, kProgramEntry, false),
+            saved(HelpEntry(folder), startMenuFolder, kHelpEntry, false),
+            saved(ProgramEntry(folder), desktopFolder, kProgramEntry, true)};
 }
 
-QStringList ResultLines(const QString& folder) {
-    return {QStringLiteral("Инсталяция успешно завершена"),
-            QStringLiteral("- программа установлена в ") + folder,
-            QStringLiteral("- программа добавлена в меню Пуск\\Едомер"),
-            QStringLiteral("- создан ярлык на рабочем столе")};
+QStringList ResultLines(const QString& folder, const std::vector<TShortcut>& shortcuts) {
+    const QString menu = QStringLiteral(" в меню Пуск\\Едомер");
+    QStringList lines{QStringLiteral("Инсталяция успешно завершена"),
+                      QStringLiteral("- программа установлена в ") + folder};
+    // The start menu takes one line when all its shortcuts are there, else one a shortcut.
+    const bool wholeMenu = std::all_of(shortcuts.begin(), shortcuts.end(),
+                                       [](const TShortcut& s) { return s.onDesktop || s.made; });
+    if (wholeMenu)
+        lines << QStringLiteral("- программа добавлена") + menu;
+    for (const TShortcut& s : shortcuts) {
+        if (s.onDesktop && s.made)
+            lines << QStringLiteral("- создан ярлык на рабочем столе");
+        else if (s.onDesktop || !wholeMenu)
+            lines << (s.made ? QStringLiteral("- создан ярлык «%1»")
+                             : QStringLiteral("- не удалось создать ярлык «%1»"))
+                             .arg(s.name) +
+                         (s.onDesktop ? QStringLiteral(" на рабочем столе") : menu);
+    }
+    return lines;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // The installed program's file name.
 extern const QString kInstalledProgram;
@@ -28,11 +29,19 @@ bool InstallProgramFiles(const QString& program, const QString& sourceFolder,
 // the empty text when the start menu has no folder.
 QString MakeStartMenuFolder();
 
-// The three shortcuts to the installed program and its help file: two in the start-menu
-// folder, one in the desktop folder (both with their trailing "/"). Each is written on its
-// own; one that cannot be written is left out.
-void CreateShortcuts(const QString& folder, const QString& startMenuFolder,
-                     const QString& desktopFolder);
+// A shortcut as the result page names it, and whether it was written.
+struct TShortcut {
+    QString name;
+    bool onDesktop = false;
+    bool made = false;
+};
 
-// The report shown after a successful installation.
-QStringList ResultLines(const QString& folder);
+// The three shortcuts to the installed program and its help file: two in the start-menu
+// folder, one in the desktop folder (both with their trailing "/"), in that order. Each is
+// written on its own; one that cannot be written (or has no folder) is reported not made.
+std::vector<TShortcut> CreateShortcuts(const QString& folder, const QString& startMenuFolder,
+                                       const QString& desktopFolder);
+
+// The report shown after a successful installation: the folder, then the shortcuts made and,
+// by name, each that could not be made.
+QStringList ResultLines(const QString& folder, const std::vector<TShortcut>& shortcuts);

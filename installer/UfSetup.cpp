@@ -120,11 +120,11 @@ void TfSetup::CreateResultPage() {
     Image1->setGeometry(16, 16, 200, 200);
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(QStringLiteral(":/installer/res/setup.jpg")));
+    // A line per shortcut that could not be made may overfill it, so it scrolls when it must.
     Memo2 = Memo(Pan3, "Memo2", QRect(232, 16, kWidth - 248, 150));
     Memo2->setFrameShape(QFrame::NoFrame);
     Memo2->viewport()->setAutoFillBackground(false);
     Memo2->setStyleSheet(QStringLiteral("background: transparent"));
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CBZapusk = Named(new QCheckBox(QStringLiteral("Запустить программу?"), Pan3), "CBZapusk");
     CBZapusk->setGeometry(232, 180, 260, 20);
     CBZapusk->setChecked(true);
@@ -159,8 +159,9 @@ void TfSetup::ButDalee2Click() {
     }
     const QString startMenu = MakeStartMenuFolder();
     const QString desktop = SpecialFolderPath(CSIDL_DESKTOPDIRECTORY);
-    CreateShortcuts(FFolder, startMenu, desktop.isEmpty() ? desktop : WithTrailingSlash(desktop));
-    for (const QString& line : ResultLines(FFolder))
+    const std::vector<TShortcut> shortcuts = CreateShortcuts(
+        FFolder, startMenu, desktop.isEmpty() ? desktop : WithTrailingSlash(desktop));
+    for (const QString& line : ResultLines(FFolder, shortcuts))
         Memo2->appendPlainText(line);
     Pan3->show();
     Pan3->raise();

@@ -195,6 +195,20 @@ private slots:
         QVERIFY(QFile::exists(d + "Едомер.exe"));
     }
 
+    void failedShortcutIsNamed() {
+        TSetupHome home;
+        // A folder in the way of a shortcut's file: that shortcut cannot be written.
+        QDir().mkpath(home.Menu() + "Справка.desktop");
+        QDir().mkpath(home.Desktop() + "Едомер.desktop");
+        home.Install(home.Installed());
+        QCOMPARE(home.Setup.Memo2->toPlainText(),
+                 QStringLiteral("Инсталяция успешно завершена\n- программа установлена в ") +
+                     home.Installed() +
+                     QStringLiteral("\n- создан ярлык «Едомер» в меню Пуск\\Едомер\n"
+                                    "- не удалось создать ярлык «Справка» в меню Пуск\\Едомер\n"
+                                    "- не удалось создать ярлык «Едомер» на рабочем столе"));
+    }
+
     void reinstallKeepsTheDatabase() {
         TSetupHome home;
         QDir().mkpath(home.Installed());
