@@ -93,6 +93,7 @@ TfMain::TfMain(QWidget* parent) : TMainWindowFace(parent) {
     ConnectSaveRacionHandlers();
     ConnectBludoHandlers();
     ConnectReportHandlers();
+    ConnectNormaHandlers();
 }
 
 void TfMain::CreateFrame() {
@@ -282,6 +283,7 @@ void TfMain::CreateButtonBar() {
     for (QWidget* w : {static_cast<QWidget*>(ButHTML), static_cast<QWidget*>(ButExcel),
                        static_cast<QWidget*>(ButSlozn)})
         SetAnchors(w, akRight | akTop);
+    CreateNormaArea();
 }
 
 void TfMain::FormCreate() {
@@ -299,6 +301,7 @@ void TfMain::FormCreate() {
     CBProc->setChecked(ReadOption(QStringLiteral("CB4")));
     CBProcClick();
     RacionSaved = true;
+    APaintNorma();
 }
 
 void TfMain::AdaptToScreen() {

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TListView;
@@ -148,6 +149,14 @@ public:
     void ButExcelClick();
     void ButHTMLClick();
 
+    // ---- The day against the norm (app/UMainNorma.cpp)
+    QProgressBar* PBNorma;
+    TXiButton* ButNorma;
+
+    // PBNorma shows the day-total row's energy against the current norm.
+    void APaintNorma();
+    void ButNormaClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -158,6 +167,7 @@ private:
     void CreateCatalogArea();
     void CreateRationArea();
     void CreateButtonBar();
+    void CreateNormaArea();
     void AdaptToScreen();
     // On a narrow window the delete hint narrows to the room beside CB2 and wraps.
     void FitDeleteHint();
@@ -171,6 +181,7 @@ private:
     void ConnectSaveRacionHandlers();
     void ConnectBludoHandlers();
     void ConnectReportHandlers();
+    void ConnectNormaHandlers();
 };
 
 extern TfMain* fMain;

@@ -51,6 +51,7 @@ void TfMain::APaintLVRAcExecute() {
     // The list shows the day-total row only; the sums in grams stay out of sight.
     if (LVItog->Count() > 1)
         LVItog->Item(1)->setHidden(true);
+    APaintNorma();
 }
 
 void TfMain::ADeleteRacExecute() {

@@ -72,6 +72,7 @@ void TfMain::ButClearClick() {
         Label1->clear();
         RacionSaved = true;
         ANoEnable();
+        APaintNorma();
     }
     ADeleteRac();
 }

@@ -7,6 +7,7 @@
 #include "catalog/UNewPodgrup.h"
 #include "catalog/UNewProd.h"
 #include "catalog/UPoiskpas.h"
+#include "diary/UNorma.h"
 #include "dish/UBludo.h"
 #include "dish/UPorc.h"
 #include "installer/UfSetup.h"
@@ -80,6 +81,7 @@ TApplicationForms::TApplicationForms(bool setupMode) {
     CreateForm(fPorc, fMain);
     CreateForm(fHTML, fMain);
     CreateForm(fPoisk, fMain);
+    CreateForm(fNorma, fMain);
 }
 
 TApplicationForms::~TApplicationForms() {
@@ -98,6 +100,7 @@ TApplicationForms::~TApplicationForms() {
     fPorc = nullptr;
     fHTML = nullptr;
     fPoisk = nullptr;
+    fNorma = nullptr;
     FDM.reset();
     DM = nullptr;
     FSetup.reset();

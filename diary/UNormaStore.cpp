@@ -1,8 +1,11 @@
 #include "diary/UNormaStore.h"
 
 #include "store/UConnection.h"
+#include "store/UDM.h"
 #include "store/UOptionalTable.h"
 #include "store/UQuery.h"
+
+#include <utility>
 
 namespace {
 
@@ -68,4 +71,44 @@ void WriteNorma(TConnection& conn, const TNorma& n) {
     q.SetParam(QStringLiteral("kkal"), n.kkal);
     q.ExecSQL();
     transaction.Commit();
+}
+
+namespace {
+
+// The norm as read from one opening of one file: the connection, its file and its handle.
+struct TNormaCache {
+    const TConnection* conn = nullptr;
+    QString file;
+    const sqlite3* handle = nullptr;
+    std::optional<TNorma> norma;
+};
+
+TNormaCache& Cache() {
+    static TNormaCache cache;
+    return cache;
+}
+
+bool CacheHolds(TConnection& conn) {
+    const TNormaCache& cache = Cache();
+    return cache.conn == &conn && cache.handle == conn.Handle() &&
+           cache.file == conn.ConnectionString();
+}
+
+void Keep(TConnection& conn, std::optional<TNorma> norma) {
+    Cache() = {&conn, conn.ConnectionString(), conn.Handle(), std::move(norma)};
+}
+
+} // namespace
+
+const std::optional<TNorma>& CurrentNorma() {
+    TConnection& conn = DM->ADOTrans;
+    if (!CacheHolds(conn))
+        Keep(conn, ReadNorma(conn));
+    return Cache().norma;
+}
+
+void StoreNorma(const TNorma& norma) {
+    TConnection& conn = DM->ADOTrans;
+    WriteNorma(conn, norma);
+    Keep(conn, norma);
 }

@@ -23,3 +23,10 @@ struct TNorma {
 std::optional<TNorma> ReadNorma(TConnection& conn);
 // Replaces the stored norm in one transaction, creating the table the first time.
 void WriteNorma(TConnection& conn, const TNorma& norma);
+
+// The norm of the data module's file, read once and then kept in memory; a file opened anew
+// is read again. Every window that measures against the norm asks here.
+const std::optional<TNorma>& CurrentNorma();
+// Stores the norm in the data module's file and keeps it as the current one. A failed write
+// raises the store's error and leaves the kept norm as it was.
+void StoreNorma(const TNorma& norma);
