@@ -2,18 +2,24 @@
 # Re-makes the pictures of the help (help/img/*.png) from the program itself: each scene of
 # edomer_showcase runs on a private Xvfb display under the openbox window manager (so that the
 # windows carry their title bars) with a Russian locale, and the named window is cut out of a
-# picture of the screen. Usage: scripts/help-shots.sh [BUILD_DIR] (default: build).
+# picture of the screen. Usage: scripts/help-shots.sh [BUILD_DIR [PICTURE...]] (default: build,
+# every picture); with picture names (as "norma-bar" or "workbook") only those are made again.
 # The workbook of the day is written by the scene help_workbook and drawn by LibreOffice as one
 # page per sheet, so that the charts beside the printed table are in the picture too.
-# Needs xvfb, openbox, imagemagick, x11-utils, libreoffice-calc-nogui and poppler-utils
-# (apt-get install -y xvfb openbox imagemagick x11-utils libreoffice-calc-nogui poppler-utils)
-# and a build with the target edomer_showcase.
+# Needs xvfb, openbox, imagemagick, x11-utils, and for the workbook libreoffice-calc-nogui and
+# poppler-utils (apt-get install -y xvfb openbox imagemagick x11-utils libreoffice-calc-nogui
+# poppler-utils), and a build with the target edomer_showcase.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
+(($# > 0)) && shift
+wanted=("$@")
+wants() { ((${#wanted[@]} == 0)) || [[ " ${wanted[*]} " == *" $1 "* ]]; }
+tools=(Xvfb openbox import convert xwininfo)
+wants workbook && tools+=(soffice pdftoppm)
 showcase=$build/tests/edomer_showcase
 out=$root/help/img
-for tool in Xvfb openbox import convert xwininfo soffice pdftoppm; do
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
 done
 [[ -x $showcase ]] || { echo "no $showcase: build the target edomer_showcase first" >&2; exit 2; }
@@ -24,6 +30,8 @@ main_title="Едомер — "
 shots=(
     "quickstart-breakfast help_breakfast $main_title"
     "main-window help_day $main_title"
+    "norma help_norma Дневная норма"
+    "norma-bar help_day_norma $main_title"
     "entry-new help_entry Занести продукт в рацион"
     "entry-change vvod_change Изменение продукта в рационе"
     "product help_dish_weight Добавление нового продукта"
@@ -38,6 +46,8 @@ shots=(
     "forum-code help_forum Код для вставки в HTML-страницы"
     "setup setup1 Установка программы"
 )
+# Pictures of a part of their window: the bottom strip of the given height (the button bar).
+declare -A bottom_strip=([norma-bar]=120)
 
 # The frame of the window whose title starts with $2 on display $1, as WxH+X+Y.
 frame_geometry() {
@@ -73,6 +83,10 @@ shoot() {
     if geometry=$(frame_geometry "$display" "$title"); then
         DISPLAY=$display import -window root "$screen"
         convert "$screen" -crop "$geometry" +repage -strip "$out/$name.png"
+        if [[ -n ${bottom_strip[$name]:-} ]]; then
+            convert "$out/$name.png" -gravity South -crop "0x${bottom_strip[$name]}+0+0" +repage \
+                "$out/$name.png"
+        fi
         echo "$name.png ($scene, $geometry)"
     else
         echo "$name: no window \"$title\" in scene $scene" >&2
@@ -87,8 +101,9 @@ shoot() {
 
 for shot in "${shots[@]}"; do
     read -r name scene title <<<"$shot"
-    shoot "$name" "$scene" "$title"
+    wants "$name" && shoot "$name" "$scene" "$title"
 done
+wants workbook || exit 0
 
 # The workbook "в Excel" writes for the day of the main window, named as the user would name it.
 work=$(mktemp -d)

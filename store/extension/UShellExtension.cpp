@@ -1,5 +1,8 @@
 // Loadable extension for the sqlite3 shell: ".load ./libedomer_sqlite" gives the shell the
-// collation and like() that the program's tables are declared with.
+// collation and like() that the program's tables are declared with. Besides the five tables of
+// the catalog and the rations, a file may hold tab_norma, the daily norm (one row: pol 0/1,
+// vozrast, rost, ves, aktivnost 0-4, cel 0-2, bel_proc, zir_proc, ugl_proc, vruchnuyu, kkal),
+// made when a norm is first stored.
 
 #include "store/UCollation.h"
 #include "store/USqliteApi.h"

@@ -7,6 +7,7 @@
 #include "catalog/UNewProd.h"
 #include "catalog/UPoiskpas.h"
 #include "catalog/UProductSearch.h"
+#include "diary/UNorma.h"
 #include "dish/UBludo.h"
 #include "ration/URacion.h"
 #include "ration/URacionEntry.h"
@@ -120,6 +121,22 @@ void ShowDay() {
     Repaint();
 }
 
+// The day measured against the norm of a man of 30, 180 cm, 80 kg, of middle activity.
+void ShowDayAgainstNorma() {
+    TNorma norma;
+    norma.vozrast = 30;
+    norma.rost = 180;
+    norma.ves = 80;
+    norma.kkal = 2759;
+    StoreNorma(norma);
+    ShowDay();
+}
+
+void ShowNorma() {
+    ShowDayAgainstNorma();
+    QTimer::singleShot(0, fMain, [] { fMain->ButNormaClick(); });
+}
+
 // The entry dialog over the breakfast's first step: a glass of milk at 08:00.
 void ShowMilkEntry() {
     Show(QStringLiteral("Молоко 3,2%"));
@@ -206,6 +223,8 @@ void WriteDayWorkbook() {
 
 EDOMER_SCENE(help_breakfast, ShowBreakfast)
 EDOMER_SCENE(help_day, ShowDay)
+EDOMER_SCENE(help_day_norma, ShowDayAgainstNorma)
+EDOMER_SCENE(help_norma, ShowNorma)
 EDOMER_SCENE(help_entry, ShowMilkEntry)
 EDOMER_SCENE(help_dish_weight, ShowDishOfKnownWeight)
 EDOMER_SCENE(help_search, ShowCheesesListed)
