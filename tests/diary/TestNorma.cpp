@@ -49,16 +49,10 @@ class TestNorma : public QObject {
 private slots:
     void NormaIsComputedAndItsFieldsChecked() {
         TTestApp app;
-        TNormaInput woman;
-        woman.pol = 1;
-        woman.vozrast = QStringLiteral("45");
-        woman.rost = QStringLiteral("165");
-        woman.ves = QStringLiteral("70");
-        woman.aktivnost = 1;
-        woman.cel = 0;
-        woman.belProc = QStringLiteral("15");
-        woman.zirProc = QStringLiteral("30");
-        woman.uglProc = QStringLiteral("55");
+        const TNormaInput woman{
+            1,        QStringLiteral("45"), QStringLiteral("165"), QStringLiteral("70"), 1,
+            0,        QStringLiteral("15"), QStringLiteral("30"),  QStringLiteral("55"), false,
+            QString()};
         QCOMPARE(ViewOfInput(woman).kkal, QStringLiteral("1572"));
 
         OpenNorma(app, [&](TfNorma* d) {
@@ -135,12 +129,10 @@ private slots:
         norma.kkal = 2759;
         const TNormaBar part = NormaBar(norma, QStringLiteral("1126,7"));
         QCOMPARE(part.text, QStringLiteral("1126,7 из 2759 ккал (41 %)"));
-        QCOMPARE(part.value, 1127);
-        QVERIFY(!part.over);
+        QVERIFY(part.value == 1127 && !part.over);
         const TNormaBar over = NormaBar(norma, QStringLiteral("2759,1"));
         QCOMPARE(over.text, QStringLiteral("2759,1 из 2759 ккал (100 %)"));
-        QCOMPARE(over.value, 2759);
-        QVERIFY(over.over);
+        QVERIFY(over.value == 2759 && over.over);
 
         // The window's bar follows the stored norm and the day-total row.
         StoreNorma(norma);
