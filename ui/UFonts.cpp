@@ -4,10 +4,8 @@
 
 namespace {
 
-QFont Designed(const QString& family, int points, bool bold) {
-    QFont font = QFontDatabase::hasFamily(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+QFont Designed(const QString& family, bool installed, int points, bool bold) {
+    QFont font = installed ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSize(points);
     font.setBold(bold);
     return font;
@@ -15,10 +13,16 @@ QFont Designed(const QString& family, int points, bool bold) {
 
 } // namespace
 
+// Whether a family is installed is asked once: each question runs the font configuration's
+// whole substitution, and the windows ask for these fonts some eighty times at start-up.
 QFont MsSansSerif8(bool bold) {
-    return Designed(QStringLiteral("MS Sans Serif"), 8, bold);
+    static const QString family = QStringLiteral("MS Sans Serif");
+    static const bool installed = QFontDatabase::hasFamily(family);
+    return Designed(family, installed, 8, bold);
 }
 
 QFont Verdana8(bool bold) {
-    return Designed(QStringLiteral("Verdana"), 8, bold);
+    static const QString family = QStringLiteral("Verdana");
+    static const bool installed = QFontDatabase::hasFamily(family);
+    return Designed(family, installed, 8, bold);
 }
