@@ -261,6 +261,8 @@ private slots:
         QVERIFY(!fMain->close());
         QCOMPARE(app.Seams.Questions,
                  QStringList{QStringLiteral("Сохранить изменения в текущем рационе?")});
+        QCOMPARE(app.Seams.Messages(),
+                 QStringList{QStringLiteral("Пустой рацион сохранить нельзя")});
         QVERIFY(fMain->isVisible());
         app.Seams.AnswerQuestion(mrCancel);
         QVERIFY(fMain->close());
@@ -279,7 +281,7 @@ private slots:
         fMain->XiButton1->click();
         QCOMPARE(app.Seams.OpenedDocuments,
                  QStringList{ProgramFolder() + QStringLiteral("Справка.chm")});
-        QVERIFY(app.Seams.Boxes.empty());
+        QVERIFY(app.Seams.Boxes().empty());
     }
 
     void ThrowingHandlersShowTheErrorBoxAndTheProgramCarriesOn() {
@@ -295,7 +297,7 @@ private slots:
         QCOMPARE(runs, 2);
         QCOMPARE(app.Seams.Errors(), (QStringList{QStringLiteral("Ошибка базы данных: сбой"),
                                                   QStringLiteral("Ошибка базы данных: сбой")}));
-        QCOMPARE(app.Seams.Boxes.front().caption, QStringLiteral("Едомер"));
+        QCOMPARE(app.Seams.Boxes().front().caption, QStringLiteral("Едомер"));
         auto* edit = new QLineEdit(fMain);
         KeysOf(edit)->KeyPress = [](QChar&) { StrToInt(QStringLiteral("12,5")); };
         TypeText(edit, QStringLiteral("7"));
@@ -309,7 +311,7 @@ private slots:
         narrow.setGeometry(500, 300, 100, 50);
         FMessage->Show(QStringLiteral("Первый текст"), &narrow);
         FMessage->Show(QStringLiteral("Второй"), &narrow);
-        QCOMPARE(app.Seams.Messages,
+        QCOMPARE(app.Seams.Messages(),
                  (QStringList{QStringLiteral("Первый текст"), QStringLiteral("Второй")}));
         QCOMPARE(FMessage->labMesage->text(), QStringLiteral("Второй"));
         // (100 - 289) / 2 = -94.5 rounds to -94; (50 - 120) / 2 = -35.
@@ -332,6 +334,8 @@ private slots:
                                      label->text())
                        .height() <= label->height();
         };
+        app.Seams.AnswerQuestion(mrNo);
+        app.Seams.AnswerQuestion(mrNo);
         fDialog->AskYes(QStringLiteral("Удалить группу \"Ветчина, бекон, копчёности из "
                                        "магазина у дома\" (все продукты, вход. в состав также "
                                        "будут удалены)? "),

@@ -71,7 +71,7 @@ private slots:
                         &stillOpen);
         fMain->ButNewGrup1->click();
         QCOMPARE(
-            app.Seams.Messages,
+            app.Seams.Messages(),
             (QStringList{QStringLiteral("Укажите название группы продуктов"), kTaken, kTaken}));
         QVERIFY(stillOpen);
         QCOMPARE(CountSql(QStringLiteral("SELECT count(*) FROM tab_grup")), 5);
@@ -90,7 +90,7 @@ private slots:
 
         // A subgroup goes last into the preselected group of the selected subgroup.
         SelectNode(fMain->TVGrup, Node(QStringLiteral("Кефир")));
-        app.Seams.Messages.clear();
+        app.Seams.Messages().clear();
         ChooseLevel(app.Seams, 1);
         app.Seams.OnModalOf<TfNewPodgrup>([](TfNewPodgrup* d) {
             QCOMPARE(d->Caption(), QStringLiteral("Добавление новой подгруппы"));
@@ -102,7 +102,7 @@ private slots:
             d->ButOK->click();
         });
         fMain->ButNewGrup1->click();
-        QCOMPARE(app.Seams.Messages, QStringList{kTaken});
+        QCOMPARE(app.Seams.Messages(), QStringList{kTaken});
         QCOMPARE(GroupRows().last(), QStringLiteral("Творог 2 Молочные"));
         QCOMPARE(SelectedGroup(), QStringLiteral("Творог"));
         QVERIFY(Node(QStringLiteral("Молочные"))->isExpanded());
@@ -125,7 +125,7 @@ private slots:
         EnterGroupNames(app.Seams, {QStringLiteral("хлеб"), QStringLiteral("МОЛОЧНЫЕ")},
                         &stillOpen);
         fMain->ButEditGrup->click();
-        QCOMPARE(app.Seams.Messages, (QStringList{kTaken, kTaken}));
+        QCOMPARE(app.Seams.Messages(), (QStringList{kTaken, kTaken}));
         QVERIFY(stillOpen);
         EnterGroupNames(app.Seams, {QStringLiteral("Молочные продукты")});
         fMain->ButEditGrup->click();

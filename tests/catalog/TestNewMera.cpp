@@ -78,7 +78,7 @@ private slots:
             d->EdMera->setFocus();
             QCOMPARE(d->EdGramm->text(), QStringLiteral("50"));
             d->ButOK->click();
-            QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Запишите название меры"));
+            QCOMPARE(app.Seams.Messages().last(), QStringLiteral("Запишите название меры"));
             QVERIFY(d->EdMera->hasFocus());
             TypeText(d->EdMera, QStringLiteral("ложка"));
             // Grams of this energy do not fit their column: the field keeps its text.
@@ -93,7 +93,7 @@ private slots:
                 QVERIFY(edit->hasFocus());
                 Paste(edit, edit == d->EdKkal ? QStringLiteral("26") : QStringLiteral("50"));
             }
-            QCOMPARE(app.Seams.Messages.mid(1),
+            QCOMPARE(app.Seams.Messages().mid(1),
                      (QStringList{QStringLiteral("Число в поле «ккал на порцию» не может быть "
                                                  "меньше 0"),
                                   QStringLiteral("Число в поле «грамм на порцию» не может быть "
@@ -139,7 +139,7 @@ private slots:
             QCOMPARE(Measures(carrot.id), unchanged);
         }
         addPiece();
-        QCOMPARE(app.Seams.Messages.last(),
+        QCOMPARE(app.Seams.Messages().last(),
                  QStringLiteral("Все меры, включая меру 100г, будут пересчитаны с "
                                 "учетом новых данных по соотношению ккал-грамм"));
         // The derived energies are stored rounded to one decimal.
@@ -164,7 +164,7 @@ private slots:
             Retype(d->EdGramm, QStringLiteral("0"));
             d->ButOK->click();
         });
-        QCOMPARE(app.Seams.Messages.size(), 3);
+        QCOMPARE(app.Seams.Messages().size(), 3);
         QCOMPARE(ScalarSql(QStringLiteral("SELECT kkal FROM tab_prod")).toDouble(), 0.0);
         QCOMPARE(Measures(carrot.id), before + QStringList{QStringLiteral("крошка 0 5")});
     }
@@ -178,7 +178,7 @@ private slots:
                                                "продукта");
         ShowMeasures(app, carrot.id, 52, [&](TfNewMera* d) {
             d->ButEdit->click();
-            QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Нельзя редактировать меру 100г"));
+            QCOMPARE(app.Seams.Messages().last(), QStringLiteral("Нельзя редактировать меру 100г"));
             QVERIFY(!d->Panel->isVisible());
             d->ButDel->click();
             QCOMPARE(d->LVNewMera->Count(), 2);
@@ -189,11 +189,11 @@ private slots:
                 Retype(d->EdGramm, QString::fromLatin1(grams));
                 TypeText(d->EdKkal, QStringLiteral("52"));
                 d->ButOK->click();
-                QCOMPARE(app.Seams.Messages.last(), refused);
+                QCOMPARE(app.Seams.Messages().last(), refused);
             }
             Retype(d->EdGramm, QString());
             d->ButOK->click();
-            QCOMPARE(app.Seams.Messages.last(),
+            QCOMPARE(app.Seams.Messages().last(),
                      QStringLiteral("Укажите сколько грамм или ккал в порции (если "
                                     "неизвестно, то запишите 0)"));
             d->ButCancel->click();
@@ -208,7 +208,7 @@ private slots:
             QCOMPARE(d->EdKkal->text(), QStringLiteral("15,6"));
             Retype(d->EdGramm, QStringLiteral("100"));
             d->ButOK->click();
-            QCOMPARE(app.Seams.Messages.last(), refused);
+            QCOMPARE(app.Seams.Messages().last(), refused);
             QVERIFY(d->Panel->isVisible());
         });
         QCOMPARE(Measures(carrot.id),

@@ -1,13 +1,44 @@
 #include "tests/common/TestRegistry.h"
 
 #include "app/UApplication.h"
+#include "ui/UForm.h"
+#include "ui/USeams.h"
 
+#include <QDialog>
 #include <QMetaMethod>
 #include <QTest>
+#include <cstdio>
+#include <exception>
 #include <utility>
 #include <vector>
 
 namespace {
+// Outside a test's scripted seams no window may ask the desktop: that fails the running test.
+class TUnscriptedSeams : public TSeams {
+public:
+    int ShowModal(QDialog* dialog) override {
+        QTest::qFail(qPrintable(QStringLiteral("окно без сценария: ") + dialog->objectName()),
+                     __FILE__, __LINE__);
+        return mrCancel;
+    }
+    void ShowMessageBox(QWidget*, const QString&, const QString& text, QMessageBox::Icon) override {
+        QTest::qFail(qPrintable(QStringLiteral("окно ошибки: ") + text), __FILE__, __LINE__);
+    }
+};
+
+// An exception that leaves a test ends the executable at once, with its text.
+[[noreturn]] void EndOnException() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "Исключение вышло из теста: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "Исключение вышло из теста\n");
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 std::vector<std::pair<const char*, TTestFactory>>& Registry() {
     static std::vector<std::pair<const char*, TTestFactory>> tests;
     return tests;
@@ -32,6 +63,9 @@ bool Selected(const QObject* test, const QStringList& functions) {
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
+    std::set_terminate(EndOnException);
+    TUnscriptedSeams unscripted;
+    InstallSeams(&unscripted);
     QStringList functions;
     for (int i = 1; i < argc; ++i)
         if (argv[i][0] != '-' && (i == 1 || argv[i - 1][0] != '-'))

@@ -5,13 +5,34 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QTest>
 
-TScriptedSeams::TScriptedSeams() {
+TScriptedSeams::TScriptedSeams() : FPrevious(&Seams()) {
     InstallSeams(this);
 }
 
 TScriptedSeams::~TScriptedSeams() {
-    InstallSeams(nullptr);
+    InstallSeams(FPrevious);
+    QStringList unexpected;
+    for (const QString& name : std::as_const(Unexpected))
+        unexpected << QStringLiteral("окно без сценария: ") + name;
+    if (FUnreadMessage)
+        unexpected << QStringLiteral("сообщение: ") + FMessages.join(QStringLiteral(" | "));
+    if (FUnreadBox)
+        for (const TRecordedBox& box : FBoxes)
+            unexpected << QStringLiteral("окно ошибки: ") + box.text;
+    if (!unexpected.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(unexpected.join(QLatin1Char('\n'))), __FILE__, __LINE__);
+}
+
+QStringList& TScriptedSeams::Messages() {
+    FUnreadMessage = false;
+    return FMessages;
+}
+
+const std::vector<TRecordedBox>& TScriptedSeams::Boxes() {
+    FUnreadBox = false;
+    return FBoxes;
 }
 
 void TScriptedSeams::OnModal(std::function<void(QDialog*)> script) {
@@ -35,8 +56,10 @@ int TScriptedSeams::ShowModal(QDialog* dialog) {
     if (auto* question = qobject_cast<TfDialog*>(dialog))
         Questions << question->LabMessage->text();
     auto* notice = qobject_cast<TFMessage*>(dialog);
-    if (notice)
-        Messages << notice->labMesage->text();
+    if (notice) {
+        FMessages << notice->labMesage->text();
+        FUnreadMessage = true;
+    }
     const bool scripted = !FModal.empty() && FModal.front().accepts(dialog);
     if (!scripted && notice)
         return mrOk;
@@ -87,7 +110,8 @@ bool TScriptedSeams::StartProcess(const QString& program, const QStringList& arg
 
 void TScriptedSeams::ShowMessageBox(QWidget*, const QString& caption, const QString& text,
                                     QMessageBox::Icon icon) {
-    Boxes.push_back({caption, text, icon});
+    FBoxes.push_back({caption, text, icon});
+    FUnreadBox = true;
 }
 
 void TScriptedSeams::PopupMenu(QMenu* menu, const QPoint& globalPos) {
@@ -95,9 +119,9 @@ void TScriptedSeams::PopupMenu(QMenu* menu, const QPoint& globalPos) {
     PoppedAt = globalPos;
 }
 
-QStringList TScriptedSeams::Errors() const {
+QStringList TScriptedSeams::Errors() {
     QStringList texts;
-    for (const auto& box : Boxes)
+    for (const auto& box : Boxes())
         if (box.icon == QMessageBox::Critical)
             texts << box.text;
     return texts;

@@ -1,6 +1,8 @@
 #pragma once
 // Scripted answers for everything the windows ask of the desktop. A test queues what the
-// next modal dialog does; notices (FMessage) are recorded and closed with "ОК" by themselves.
+// next modal dialog does; notices (FMessage) and message boxes are recorded and closed by
+// themselves. When the seams end, a dialog that had no script, or a notice or box shown after
+// the test last looked at Messages(), Boxes() or Errors(), fails the running test.
 
 #include "ui/USeams.h"
 
@@ -51,11 +53,11 @@ public:
 
     // What the windows did.
     QSize Screen{1280, 1024};
-    QStringList Messages;            // texts of FMessage, in order
-    QStringList Questions;           // texts of fDialog, in order
-    QStringList ModalShown;          // object names of every dialog shown modally
-    QStringList Unexpected;          // dialogs shown without a queued script
-    std::vector<TRecordedBox> Boxes; // error boxes and plain message boxes
+    QStringList& Messages();                  // texts of FMessage, in order
+    const std::vector<TRecordedBox>& Boxes(); // error boxes and plain message boxes
+    QStringList Questions;                    // texts of fDialog, in order
+    QStringList ModalShown;                   // object names of every dialog shown modally
+    QStringList Unexpected;                   // dialogs shown without a queued script
     QString Clipboard;
     QStringList OpenedDocuments;
     bool OpenDocumentResult = true;
@@ -68,7 +70,7 @@ public:
     int Beeps = 0;
 
     // The texts of the error boxes (icon Critical).
-    QStringList Errors() const;
+    QStringList Errors();
 
 private:
     struct TScript {
@@ -78,4 +80,9 @@ private:
     std::deque<TScript> FModal;
     std::deque<QString> FSaveFiles;
     std::deque<QString> FFolders;
+    QStringList FMessages;
+    std::vector<TRecordedBox> FBoxes;
+    bool FUnreadMessage = false;
+    bool FUnreadBox = false;
+    TSeams* FPrevious;
 };

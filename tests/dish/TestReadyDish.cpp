@@ -96,7 +96,7 @@ private slots:
         TTestApp app;
         fMain->ButSlozn->setEnabled(true);
         fMain->ButSlozn->click();
-        QCOMPARE(app.Seams.Messages,
+        QCOMPARE(app.Seams.Messages(),
                  QStringList{QStringLiteral("Пустой рацион сохранить как готовое блюдо нельзя")});
         QCOMPARE(app.Seams.ModalShown, QStringList{QStringLiteral("FMessage")});
     }
@@ -110,10 +110,10 @@ private slots:
             QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->EdGramm));
             TypeText(d->EdGramm, QStringLiteral("0"));
             d->ButOK->click();
-            QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Запишите вес готового блюда"));
+            QCOMPARE(app.Seams.Messages().last(), QStringLiteral("Запишите вес готового блюда"));
             Retype(d->EdGramm, QString());
             d->ButOK->click();
-            QCOMPARE(app.Seams.Messages.size(), 2);
+            QCOMPARE(app.Seams.Messages().size(), 2);
             TypeText(d->EdGramm, QStringLiteral("8,5x0"));
             QCOMPARE(d->EdGramm->text(), QStringLiteral("850"));
             app.Seams.OnModalOf<TfNewProd>([&](TfNewProd* p) {
@@ -179,7 +179,7 @@ private slots:
             d->ButOK->click();
             QVERIFY(!d->isVisible());
         });
-        QCOMPARE(app.Seams.Messages, QStringList{kRecalculation});
+        QCOMPARE(app.Seams.Messages(), QStringList{kRecalculation});
         const int id = LastProduct();
         QCOMPARE(Values(id), QStringLiteral("103 4 3 13"));
         QCOMPARE(Measures(id),
@@ -198,7 +198,7 @@ private slots:
             FillPortions(d, QStringLiteral("2,5"), QStringLiteral("0"));
             d->ButOK->click();
         });
-        QVERIFY(app.Seams.Messages.isEmpty());
+        QVERIFY(app.Seams.Messages().isEmpty());
         const int id = LastProduct();
         QCOMPARE(Values(id), QStringLiteral("0 0 0 0"));
         QCOMPARE(Measures(id),
@@ -212,7 +212,7 @@ private slots:
         ShowPortions(app, [&](TfPorc* d) {
             auto refused = [&](const QString& message, QWidget* focus) {
                 d->ButOK->click();
-                QCOMPARE(app.Seams.Messages.last(), message);
+                QCOMPARE(app.Seams.Messages().last(), message);
                 QCOMPARE(d->focusWidget(), focus);
                 QVERIFY(d->isVisible());
             };
@@ -224,6 +224,9 @@ private slots:
             d->EDMera->setText(QStringLiteral("1,5"));
             d->UD->BtnDown->click();
             QCOMPARE(d->EDMera->text(), QStringLiteral("0,5"));
+            d->EDMera->setText(QStringLiteral("1,05"));
+            d->UD->BtnDown->click();
+            QCOMPARE(d->EDMera->text(), QStringLiteral("1,05"));
 
             Retype(d->EDMera, QString());
             refused(QStringLiteral("Запишите количество порций"), d->EDMera);
@@ -268,7 +271,7 @@ private slots:
             d->ButCancel->click();
         });
         fMain->ButSlozn->click();
-        QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Запишите вес готового блюда"));
+        QCOMPARE(app.Seams.Messages().last(), QStringLiteral("Запишите вес готового блюда"));
         QVERIFY(!app.Seams.ModalShown.contains(QStringLiteral("fNewProd")));
     }
 

@@ -170,7 +170,7 @@ private slots:
                  QStringLiteral("Инсталяция успешно завершена\n- программа установлена в ") + d +
                      QStringLiteral("\n- программа добавлена в меню Пуск\\Едомер\n"
                                     "- создан ярлык на рабочем столе"));
-        QVERIFY(home.Seams.Boxes.empty());
+        QVERIFY(home.Seams.Boxes().empty());
     }
 
     void desktopEntriesAreValid() {
@@ -249,17 +249,17 @@ private slots:
         TSetupHome home;
         QFile::remove(home.Dist() + "/Справка.chm");
         home.Install(home.Installed());
-        QCOMPARE(home.Seams.Boxes.size(), size_t(1));
-        QCOMPARE(home.Seams.Boxes[0].text, kFailure);
-        QCOMPARE(home.Seams.Boxes[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(home.Seams.Boxes().size(), size_t(1));
+        QCOMPARE(home.Seams.Boxes()[0].text, kFailure);
+        QCOMPARE(home.Seams.Boxes()[0].icon, QMessageBox::NoIcon);
         QVERIFY(!home.Setup.isVisible());
         QVERIFY(!QFile::exists(home.Menu() + "Едомер.desktop"));
 
         TSetupHome blocked;
         WriteFile(blocked.Home() + "/file", "x");
         blocked.Install(blocked.Home() + "/file/Едомер/");
-        QCOMPARE(blocked.Seams.Boxes.size(), size_t(1));
-        QCOMPARE(blocked.Seams.Boxes[0].text, kFailure);
+        QCOMPARE(blocked.Seams.Boxes().size(), size_t(1));
+        QCOMPARE(blocked.Seams.Boxes()[0].text, kFailure);
         QVERIFY(!blocked.Setup.isVisible());
     }
 
@@ -280,9 +280,9 @@ private slots:
         failing.Seams.StartProcessResult = false;
         failing.Install(failing.Installed());
         failing.Setup.Button1->click();
-        QCOMPARE(failing.Seams.Boxes.size(), size_t(1));
-        QCOMPARE(failing.Seams.Boxes[0].caption, QStringLiteral("Failure process"));
-        QCOMPARE(failing.Seams.Boxes[0].text,
+        QCOMPARE(failing.Seams.Boxes().size(), size_t(1));
+        QCOMPARE(failing.Seams.Boxes()[0].caption, QStringLiteral("Failure process"));
+        QCOMPARE(failing.Seams.Boxes()[0].text,
                  QStringLiteral("Fault run process: '") + failing.Installed() + "Едомер.exe'");
         QVERIFY(!failing.Setup.isVisible());
     }

@@ -234,7 +234,7 @@ private slots:
             d->ButDa->click();
             QVERIFY(d->isVisible());
             QCOMPARE(d->focusWidget(), d->EdNaimRac);
-            QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Запишите название рациона"));
+            QCOMPARE(app.Seams.Messages().last(), QStringLiteral("Запишите название рациона"));
             d->EdNaimRac->setText(QStringLiteral("Обед \"у мамы\" 100% naim_rac' --"));
             d->ButDa->click();
         });
@@ -255,7 +255,8 @@ private slots:
         fMain->AEnable();
 
         fMain->ButSaveKak->click();
-        QCOMPARE(app.Seams.Messages, QStringList{QStringLiteral("Пустой рацион сохранить нельзя")});
+        QCOMPARE(app.Seams.Messages(),
+                 QStringList{QStringLiteral("Пустой рацион сохранить нельзя")});
         QVERIFY(app.Seams.ModalShown.count(QStringLiteral("fSaveRacion")) == 0);
         SaveAs(app, QStringLiteral("Пусто"));
         const int empty = IdOf(QStringLiteral("Пусто"));

@@ -211,7 +211,7 @@ private slots:
             d->ButNo->click();
         });
         fMain->ButvRac->click();
-        QCOMPARE(app.Seams.Messages,
+        QCOMPARE(app.Seams.Messages(),
                  (QStringList{QStringLiteral("Введите количество порций"),
                               QStringLiteral("Введите количество порций"),
                               QStringLiteral("Введите количество порций"),
@@ -258,7 +258,7 @@ private slots:
             QVERIFY(!d->isVisible());
         });
         fMain->ButvRac->click();
-        QCOMPARE(app.Seams.Messages.last(), QStringLiteral("Продукт был удален"));
+        QCOMPARE(app.Seams.Messages().last(), QStringLiteral("Продукт был удален"));
         QCOMPARE(int(ArraySave.size()), 1);
         QVERIFY(fMain->RacionSaved);
     }

@@ -256,14 +256,14 @@ private slots:
         QCOMPARE(Text(ReadXlsx(path), "B2"), QStringLiteral("a.xlsx"));
         QCOMPARE(Entries(dir.path()), QStringList{"a.xlsx.xlsx"});
         QCOMPARE(app.Seams.OpenedDocuments, QStringList{path});
-        QVERIFY(app.Seams.Messages.isEmpty() && app.Seams.Errors().isEmpty());
+        QVERIFY(app.Seams.Messages().isEmpty() && app.Seams.Errors().isEmpty());
 
         // A desktop without a spreadsheet program says nothing more.
         app.Seams.OpenDocumentResult = false;
         app.Seams.AnswerSaveFile(dir.filePath("b.xlsx"));
         ExportRationWorkbook(TwoMealTable(), false, fMain);
         QVERIFY(ReadXlsx(dir.filePath("b.xlsx")).read);
-        QVERIFY(app.Seams.Messages.isEmpty() && app.Seams.Errors().isEmpty());
+        QVERIFY(app.Seams.Messages().isEmpty() && app.Seams.Errors().isEmpty());
     }
 
     void CancelledOrEmptyExportWritesNothing() {
@@ -274,7 +274,7 @@ private slots:
         ExportRationWorkbook(TRacTable(), true, fMain);
         QCOMPARE(app.Seams.SaveDialogs.size(), 2);
         QVERIFY(Entries(dir.path()).isEmpty());
-        QVERIFY(app.Seams.OpenedDocuments.isEmpty() && app.Seams.Messages.isEmpty());
+        QVERIFY(app.Seams.OpenedDocuments.isEmpty() && app.Seams.Messages().isEmpty());
     }
 
     void UnwritableFileIsReportedAndLeavesNothing() {
@@ -286,8 +286,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("taken.xlsx"));
         app.Seams.AnswerSaveFile(dir.filePath("taken.xlsx"));
         ExportRationWorkbook(TwoMealTable(), true, fMain);
-        QCOMPARE(app.Seams.Messages.size(), 2);
-        for (const QString& message : app.Seams.Messages)
+        QCOMPARE(app.Seams.Messages().size(), 2);
+        for (const QString& message : app.Seams.Messages())
             QVERIFY2(message.startsWith(kWorkbookFailureText) &&
                          message.size() > kWorkbookFailureText.size(),
                      qPrintable(message));

@@ -21,6 +21,7 @@ private slots:
         QCOMPARE(FormatOneDecimal(0), QStringLiteral("0,0"));
         QCOMPARE(FormatOneDecimal(9.96), QStringLiteral("10,0"));
         QCOMPARE(FormatOneDecimal(0.04), QStringLiteral("0,0"));
+        QCOMPARE(FormatOneDecimal(-0.04), QStringLiteral("0,0"));
         QCOMPARE(FormatOneDecimal(1234567.85), QStringLiteral("1234567,9"));
         QCOMPARE(FormatFixed(1.02875, 2), QStringLiteral("1,03"));
         QCOMPARE(RoundedTo(0.0418, 2), 0.04);
