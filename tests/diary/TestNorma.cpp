@@ -101,9 +101,9 @@ private slots:
                                 "10000")},
             };
             for (const auto& r : refusals) {
-                app.Seams.Messages.clear();
+                app.Seams.Messages().clear();
                 d->ButOK->click();
-                QCOMPARE(app.Seams.Messages, QStringList{r.message});
+                QCOMPARE(app.Seams.Messages(), QStringList{r.message});
                 QCOMPARE(d->focusWidget(), static_cast<QWidget*>(r.field));
                 QVERIFY(d->isVisible());
                 Retype(r.field, r.fix);
