@@ -45,7 +45,7 @@ template <class T> T* CreateForm(T*& instance, QWidget* owner) {
 
 } // namespace
 
-TApplicationForms::TApplicationForms(bool setupMode) {
+TApplicationForms::TApplicationForms(bool setupMode, bool showMain) {
     if (setupMode)
         Guard([&] {
             FSetup = std::make_unique<TfSetup>();
@@ -68,6 +68,8 @@ TApplicationForms::TApplicationForms(bool setupMode) {
     FMain = std::make_unique<TfMain>();
     fMain = FMain.get();
     Guard([] { fMain->FormCreate(); });
+    if (showMain)
+        ShowMainForm();
     CreateForm(fNewProd, fMain);
     CreateForm(FMessage, fMain);
     CreateForm(fNewMera, fMain);

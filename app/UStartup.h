@@ -16,7 +16,9 @@ bool IsSetupMode(const QString& executablePath);
 // Owns the windows and the data module from start-up to exit.
 class TApplicationForms {
 public:
-    explicit TApplicationForms(bool setupMode);
+    // With showMain the main form is shown as soon as it is filled, before the dialogs,
+    // which nobody sees until asked for, are built.
+    explicit TApplicationForms(bool setupMode, bool showMain = false);
     TApplicationForms(const TApplicationForms&) = delete;
     TApplicationForms& operator=(const TApplicationForms&) = delete;
     ~TApplicationForms();

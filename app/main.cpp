@@ -3,7 +3,6 @@
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    TApplicationForms forms(IsSetupMode(QCoreApplication::applicationFilePath()));
-    forms.ShowMainForm();
+    TApplicationForms forms(IsSetupMode(QCoreApplication::applicationFilePath()), true);
     return app.exec();
 }
