@@ -21,6 +21,9 @@ struct TDiaryPeriod {
 };
 TDiaryPeriod PeriodOfItem(int item, const QDate& today);
 
+// "пн" … "вс".
+QString WeekDayName(const QDate& date);
+
 // At each day, the mean energy of the days with a ration among the 7 calendar days ending
 // there; parallel to `days`.
 std::vector<double> SevenDayMeans(const std::vector<TDiaryDay>& days);
@@ -34,6 +37,14 @@ std::vector<QStringList> DiaryRows(const std::vector<TDiaryDay>& days,
 // mean row): what a double-click loads.
 std::vector<int> DiaryRowRations(const std::vector<TDiaryDay>& days,
                                  const std::vector<TWeight>& weights);
+
+// The mean of the weights; none without one.
+std::optional<double> MeanWeight(const std::vector<TWeight>& weights);
+
+// The mean energy of the days less 7700 kcal per kg of the weights' least-squares slope per
+// day, to a whole kcal; none with fewer than 14 days or weights less than 14 days apart.
+std::optional<long long> ExpenditureEstimate(const std::vector<TDiaryDay>& days,
+                                             const std::vector<TWeight>& weights);
 
 // LabRashod's text: the estimate, with the norm beside it, or why there is none.
 QString ExpenditureText(const std::vector<TDiaryDay>& days, const std::vector<TWeight>& weights,
