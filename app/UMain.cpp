@@ -416,6 +416,14 @@ bool TfMain::ReadOption(const QString& key) const {
     return ::ReadOption(key);
 }
 
+bool TfMain::OptionChecked(const QString& key) const {
+    if (key == QStringLiteral("CB1"))
+        return CB1->isChecked();
+    if (key == QStringLiteral("CB2"))
+        return CB2->isChecked();
+    return CBProc->isChecked();
+}
+
 void TfMain::ANoEnableExecute() {
     for (TXiButton* b : {ButSaveKak, ButSave, ButSlozn, ButClear, ButExcel, ButHTML})
         b->setEnabled(false);

@@ -49,6 +49,7 @@ public:
     void ANoEnable() override { ANoEnableExecute(); }
     void AEnable() override { AEnableExecute(); }
     bool ReadOption(const QString& key) const override;
+    bool OptionChecked(const QString& key) const override;
     void ANoEnableExecute();
     void AEnableExecute();
 

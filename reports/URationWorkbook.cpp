@@ -2,8 +2,8 @@
 
 #include "base/UFormat.h"
 #include "reports/UEnergyShares.h"
+#include "reports/UWorkbookFile.h"
 #include "ui/UMessage.h"
-#include "ui/USeams.h"
 
 #include <QFileInfo>
 #include <vector>
@@ -134,7 +134,7 @@ void AddMealsChart(TWorkbook& book, const TRacTable& table, int top) {
     }
     const QString categories = times.join(QLatin1Char(','));
     const QString values = kcal.join(QLatin1Char(','));
-    if (times.size() < 2 || !FitsChartSeries(categories) || !FitsChartSeries(values))
+    if (times.size() < 2 || !book.FitsChartSeries(categories) || !book.FitsChartSeries(values))
         return;
     book.AddChart({TChartType::Column, QStringLiteral("Ккал по приёмам пищи"), categories, values,
                    top, kChartColumn});
@@ -144,6 +144,11 @@ void AddMealsChart(TWorkbook& book, const TRacTable& table, int top) {
 
 TWorkbook BeginRationWorkbook() {
     TWorkbook book;
+    BeginRationSheet(book);
+    return book;
+}
+
+void BeginRationSheet(TWorkbook& book) {
     book.Range(QStringLiteral("B2")).SetBold(true);
     const QStringList headings = {QStringLiteral("Время"),  QStringLiteral("Продукт"),
                                   QStringLiteral("Порция"), QStringLiteral("Граммы"),
@@ -158,7 +163,6 @@ TWorkbook BeginRationWorkbook() {
     for (int i = 0; i < 8; ++i)
         book.SetColumnWidth(1 + i, widths[i]);
     book.SetFitToPageWidth(true);
-    return book;
 }
 
 QString WorkbookTitle(const QString& path) {
@@ -193,17 +197,14 @@ void FillRationWorkbook(TWorkbook& book, const TRacTable& table, bool withBzu,
 }
 
 void ExportRationWorkbook(const TRacTable& table, bool withBzu, QWidget* over) {
-    const QString path =
-        Seams().SaveFileName(over, QStringLiteral("xlsx"), QStringLiteral("*.xlsx"));
+    const QString path = AskWorkbookPath(over);
     if (path.isEmpty() || table.rows.empty())
         return;
     TWorkbook book = BeginRationWorkbook();
     FillRationWorkbook(book, table, withBzu, WorkbookTitle(path));
     try {
-        book.SaveAs(path);
+        SaveAndOpenWorkbook(book, path);
     } catch (const EWorkbookError& error) {
         FMessage->Show(kWorkbookFailureText + error.Message(), over);
-        return;
     }
-    Seams().OpenDocument(path);
 }

@@ -14,6 +14,8 @@ extern const QString kWorkbookFailureText;
 
 // A workbook holding the report's frame: the title cell B2 and the headings of row 3.
 TWorkbook BeginRationWorkbook();
+// The same frame on the workbook's last worksheet.
+void BeginRationSheet(TWorkbook& book);
 
 // The title: the file name without its folder, less the first ".xlsx" (exact case).
 QString WorkbookTitle(const QString& path);

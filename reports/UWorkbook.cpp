@@ -1,9 +1,12 @@
 #include "reports/UWorkbook.h"
 
+#include "base/UFormat.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -64,8 +67,6 @@ TBlock ParseBlock(const QString& address) {
             std::max(left, right)};
 }
 
-const QString kSheetName = QStringLiteral("Sheet1");
-
 QString AbsoluteCell(int row, int column) {
     QString letters;
     for (int c = column + 1; c > 0; c = (c - 1) / 26)
@@ -73,12 +74,22 @@ QString AbsoluteCell(int row, int column) {
     return QLatin1Char('$') + letters + QLatin1Char('$') + QString::number(row + 1);
 }
 
+// A sheet name as a reference writes it: in quotes unless it is a plain Latin word.
+QString SheetPrefix(const QString& sheet) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (plain.match(sheet).hasMatch())
+        return sheet + QLatin1Char('!');
+    QString quoted = sheet;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + quoted + QStringLiteral("'!");
+}
+
 // "F6,F9" as the chart reference "(Sheet1!$F$6,Sheet1!$F$9)", a single block without brackets.
-QString SeriesReference(const QString& cells) {
+QString SeriesReference(const QString& sheet, const QString& cells) {
     QStringList parts;
     for (const QString& address : cells.split(QLatin1Char(','))) {
         const TBlock b = ParseBlock(address);
-        QString part = kSheetName + QLatin1Char('!') + AbsoluteCell(b.top, b.left);
+        QString part = SheetPrefix(sheet) + AbsoluteCell(b.top, b.left);
         if (b.bottom != b.top || b.right != b.left)
             part += QLatin1Char(':') + AbsoluteCell(b.bottom, b.right);
         parts.append(part);
@@ -87,10 +98,44 @@ QString SeriesReference(const QString& cells) {
     return parts.size() > 1 ? QLatin1Char('(') + joined + QLatin1Char(')') : joined;
 }
 
+// The decimals of a number format such as "0.0" or "0.0%".
+int FormatDecimals(const QString& format) {
+    const int point = format.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return 0;
+    int decimals = 0;
+    while (point + 1 + decimals < format.size() && format[point + 1 + decimals] == '0')
+        ++decimals;
+    return decimals;
+}
+
+// How many characters a cell shows.
+int ShownLength(const TCell& cell) {
+    if (const auto* text = std::get_if<QString>(&cell.value))
+        return int(text->size());
+    if (std::holds_alternative<QDate>(cell.value))
+        return int(cell.style.numberFormat.size());
+    const auto* number = std::get_if<double>(&cell.value);
+    if (!number)
+        return 0;
+    const bool percent = cell.style.numberFormat.endsWith(QLatin1Char('%'));
+    const int decimals = FormatDecimals(cell.style.numberFormat);
+    return int(FormatFixed(percent ? *number * 100 : *number, decimals).size()) + (percent ? 1 : 0);
+}
+
 } // namespace
 
-bool FitsChartSeries(const QString& cells) {
-    return SeriesReference(cells).size() <= 255;
+TWorkbook::TWorkbook(const QString& firstSheet) {
+    AddSheet(firstSheet);
+}
+
+void TWorkbook::AddSheet(const QString& name) {
+    FSheets.emplace_back();
+    Sheet().name = name;
+}
+
+bool TWorkbook::FitsChartSeries(const QString& cells) const {
+    return SeriesReference(Sheet().name, cells).size() <= 255;
 }
 
 TRange TWorkbook::Range(const QString& address) {
@@ -99,12 +144,21 @@ TRange TWorkbook::Range(const QString& address) {
 }
 
 TCell TWorkbook::Cell(int row, int column) const {
-    const auto found = FCells.find({row, column});
-    return found == FCells.end() ? TCell() : found->second;
+    const auto found = Sheet().cells.find({row, column});
+    return found == Sheet().cells.end() ? TCell() : found->second;
 }
 
 void TWorkbook::SetColumnWidth(int column, double width) {
-    FColumnWidths[column] = width;
+    Sheet().columnWidths[column] = width;
+}
+
+void TWorkbook::FitColumnWidth(int column, int fromRow) {
+    int widest = 0;
+    for (const auto& [place, cell] : Sheet().cells)
+        if (place.second == column && place.first >= fromRow - 1)
+            widest = std::max(widest, ShownLength(cell));
+    // A bold heading and the sheet's margins take a little more than the characters.
+    SetColumnWidth(column, widest + 2);
 }
 
 template <class F> void TRange::ForEach(F&& apply) {
@@ -119,6 +173,10 @@ void TRange::SetValue(const QString& text) {
 
 void TRange::SetValue(double number) {
     ForEach([&](TCell& cell, int, int) { cell.value = number; });
+}
+
+void TRange::SetValue(const QDate& date) {
+    ForEach([&](TCell& cell, int, int) { cell.value = date; });
 }
 
 void TRange::SetNumberFormat(const QString& format) {
@@ -206,6 +264,8 @@ lxw_format* NewFormat(lxw_workbook* book, const TCellStyle& style) {
     return format;
 }
 
+constexpr uint8_t kPaperA4 = 9;
+
 // The writer's failures that writing a file can meet, in words; any other in the writer's own.
 QString WriterError(lxw_error error) {
     switch (error) {
@@ -230,14 +290,33 @@ struct TBookFree {
 };
 using TBookHandle = std::unique_ptr<lxw_workbook, TBookFree>;
 
-lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const TChart& chart,
-                      const QString& labelFormat) {
+lxw_chart_series* AddSeries(lxw_chart* drawn, const QString& sheet, const QString& categories,
+                            const QString& values) {
+    const QByteArray c = (QLatin1Char('=') + SeriesReference(sheet, categories)).toUtf8();
+    const QByteArray v = (QLatin1Char('=') + SeriesReference(sheet, values)).toUtf8();
+    return chart_add_series(drawn, c.constData(), v.constData());
+}
+
+uint8_t DrawnType(TChartType type) {
+    switch (type) {
+    case TChartType::Pie:
+        return LXW_CHART_PIE;
+    case TChartType::Line:
+        return LXW_CHART_LINE;
+    case TChartType::Column:
+        break;
+    }
+    return LXW_CHART_COLUMN;
+}
+
+lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& sheetName,
+                      const TChart& chart, const QString& labelFormat,
+                      const QString& categoryFormat) {
     const bool pie = chart.type == TChartType::Pie;
-    lxw_chart* drawn = workbook_add_chart(book, pie ? LXW_CHART_PIE : LXW_CHART_COLUMN);
-    const QByteArray categories = (QLatin1Char('=') + SeriesReference(chart.categories)).toUtf8();
-    const QByteArray values = (QLatin1Char('=') + SeriesReference(chart.values)).toUtf8();
+    const bool line = chart.type == TChartType::Line;
+    lxw_chart* drawn = workbook_add_chart(book, DrawnType(chart.type));
     lxw_chart_series* series =
-        drawn ? chart_add_series(drawn, categories.constData(), values.constData()) : nullptr;
+        drawn ? AddSeries(drawn, sheetName, chart.categories, chart.values) : nullptr;
     if (!series)
         return LXW_ERROR_MEMORY_MALLOC_FAILED;
     chart_title_set_name(drawn, chart.title.toUtf8().constData());
@@ -246,17 +325,37 @@ lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const TChart& ch
     titleFont.size = 12;
     titleFont.bold = LXW_TRUE;
     chart_title_set_name_font(drawn, &titleFont);
-    chart_legend_set_position(drawn, LXW_CHART_LEGEND_NONE);
-    chart_series_set_labels(series);
+    if (line) {
+        chart_series_set_name(series, chart.name.toUtf8().constData());
+        for (const TChartSeries& more : chart.more) {
+            lxw_chart_series* added = AddSeries(drawn, sheetName, chart.categories, more.values);
+            if (!added)
+                return LXW_ERROR_MEMORY_MALLOC_FAILED;
+            chart_series_set_name(added, more.name.toUtf8().constData());
+        }
+        chart_legend_set_position(drawn, LXW_CHART_LEGEND_BOTTOM);
+        chart_show_blanks_as(drawn, LXW_CHART_BLANKS_AS_GAP);
+        if (!chart.valueAxisTitle.isEmpty())
+            chart_axis_set_name(drawn->y_axis, chart.valueAxisTitle.toUtf8().constData());
+        if (!categoryFormat.isEmpty())
+            chart_axis_set_num_format(drawn->x_axis, categoryFormat.toUtf8().constData());
+    } else {
+        chart_legend_set_position(drawn, LXW_CHART_LEGEND_NONE);
+        chart_series_set_labels(series);
+    }
     if (pie) {
         chart_series_set_labels_options(series, LXW_FALSE, LXW_TRUE, LXW_TRUE);
         chart_series_set_labels_separator(series, LXW_CHART_LABEL_SEPARATOR_NEWLINE);
         // Outside the slices a name is never broken inside a narrow one.
         chart_series_set_labels_position(series, LXW_CHART_LABEL_POSITION_OUTSIDE_END);
     }
-    if (!labelFormat.isEmpty())
+    if (!line && !labelFormat.isEmpty())
         chart_series_set_labels_num_format(series, labelFormat.toUtf8().constData());
-    return worksheet_insert_chart(sheet, lxw_row_t(chart.row), lxw_col_t(chart.column), drawn);
+    lxw_chart_options options = {};
+    options.x_scale = chart.widthScale;
+    options.y_scale = chart.heightScale;
+    return worksheet_insert_chart_opt(sheet, lxw_row_t(chart.row), lxw_col_t(chart.column), drawn,
+                                      &options);
 }
 
 } // namespace
@@ -273,45 +372,67 @@ void TWorkbook::SaveAs(const QString& path) const {
     // Held until its closing, so that an error thrown on the way frees it.
     TBookHandle handle(workbook_new(tempName.constData()));
     lxw_workbook* book = handle.get();
-    lxw_worksheet* sheet =
-        book ? workbook_add_worksheet(book, kSheetName.toUtf8().constData()) : nullptr;
-    if (!sheet)
+    if (!book)
         throw EWorkbookError(WriterError(LXW_ERROR_MEMORY_MALLOC_FAILED));
     lxw_error first = LXW_NO_ERROR;
     const auto keep = [&first](lxw_error error) {
         if (first == LXW_NO_ERROR)
             first = error;
     };
-    for (const auto& [column, width] : FColumnWidths)
-        keep(worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
-    if (FFitToPageWidth)
-        worksheet_fit_to_pages(sheet, 1, 0);
-    if (!FPrintArea.isEmpty()) {
-        const TBlock b = ParseBlock(FPrintArea);
-        keep(worksheet_print_area(sheet, lxw_row_t(b.top), lxw_col_t(b.left), lxw_row_t(b.bottom),
-                                  lxw_col_t(b.right)));
-    }
     std::map<TCellStyle, lxw_format*> formats;
-    for (const auto& [place, cell] : FCells) {
-        const auto [row, column] = place;
-        lxw_format* format = nullptr;
-        if (!(cell.style == TCellStyle())) {
-            auto found = formats.find(cell.style);
-            if (found == formats.end())
-                found = formats.emplace(cell.style, NewFormat(book, cell.style)).first;
-            format = found->second;
+    const auto formatOf = [&](const TCellStyle& style) -> lxw_format* {
+        if (style == TCellStyle())
+            return nullptr;
+        auto found = formats.find(style);
+        if (found == formats.end())
+            found = formats.emplace(style, NewFormat(book, style)).first;
+        return found->second;
+    };
+    for (const TSheet& page : FSheets) {
+        lxw_worksheet* sheet = workbook_add_worksheet(book, page.name.toUtf8().constData());
+        if (!sheet) {
+            keep(LXW_ERROR_MEMORY_MALLOC_FAILED);
+            break;
         }
-        if (const auto* text = std::get_if<QString>(&cell.value))
-            keep(worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column),
-                                        text->toUtf8().constData(), format));
-        else if (const auto* number = std::get_if<double>(&cell.value))
-            keep(worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), *number, format));
-        else
-            keep(worksheet_write_blank(sheet, lxw_row_t(row), lxw_col_t(column), format));
-    }
-    for (const TChart& chart : FCharts) {
-        const TBlock first = ParseBlock(chart.values.section(QLatin1Char(','), 0, 0));
-        keep(InsertChart(book, sheet, chart, Cell(first.top, first.left).style.numberFormat));
+        for (const auto& [column, width] : page.columnWidths)
+            keep(worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+        if (page.fitToPageWidth)
+            worksheet_fit_to_pages(sheet, 1, 0);
+        if (page.landscapeA4) {
+            worksheet_set_landscape(sheet);
+            worksheet_set_paper(sheet, kPaperA4);
+        }
+        if (page.titleRow > 0)
+            keep(worksheet_repeat_rows(sheet, lxw_row_t(page.titleRow - 1),
+                                       lxw_row_t(page.titleRow - 1)));
+        if (!page.printArea.isEmpty()) {
+            const TBlock b = ParseBlock(page.printArea);
+            keep(worksheet_print_area(sheet, lxw_row_t(b.top), lxw_col_t(b.left),
+                                      lxw_row_t(b.bottom), lxw_col_t(b.right)));
+        }
+        for (const auto& [place, cell] : page.cells) {
+            const auto row = lxw_row_t(place.first);
+            const auto column = lxw_col_t(place.second);
+            lxw_format* format = formatOf(cell.style);
+            if (const auto* text = std::get_if<QString>(&cell.value))
+                keep(
+                    worksheet_write_string(sheet, row, column, text->toUtf8().constData(), format));
+            else if (const auto* number = std::get_if<double>(&cell.value))
+                keep(worksheet_write_number(sheet, row, column, *number, format));
+            else if (const auto* date = std::get_if<QDate>(&cell.value)) {
+                lxw_datetime day = {date->year(), date->month(), date->day(), 0, 0, 0};
+                keep(worksheet_write_datetime(sheet, row, column, &day, format));
+            } else
+                keep(worksheet_write_blank(sheet, row, column, format));
+        }
+        const auto styleAt = [&page](const QString& cells) {
+            const TBlock b = ParseBlock(cells.section(QLatin1Char(','), 0, 0));
+            const auto found = page.cells.find({b.top, b.left});
+            return found == page.cells.end() ? QString() : found->second.style.numberFormat;
+        };
+        for (const TChart& chart : page.charts)
+            keep(InsertChart(book, sheet, page.name, chart, styleAt(chart.values),
+                             styleAt(chart.categories)));
     }
     // Closing writes the file and frees the workbook whatever happened before.
     const lxw_error closed = workbook_close(handle.release());

@@ -1,12 +1,14 @@
 #pragma once
-// A spreadsheet workbook of one worksheet, kept in memory cell by cell while a report fills
-// it through A1 addresses ("F12", "B12:I12") and written once as an .xlsx file at the save.
+// A spreadsheet workbook, kept in memory cell by cell while a report fills its worksheets
+// through A1 addresses ("F12", "B12:I12") and written once as an .xlsx file at the save.
 // Edge indexes, colour indexes and patterns are the spreadsheet's classic numbers; an address,
 // colour, edge or pattern the workbook does not know is refused with an EAppError in words.
 
 #include "base/UErrors.h"
 
+#include <QDate>
 #include <QString>
+#include <deque>
 #include <map>
 #include <utility>
 #include <variant>
@@ -46,25 +48,33 @@ struct TCellStyle {
 };
 
 struct TCell {
-    std::variant<std::monostate, QString, double> value;
+    std::variant<std::monostate, QString, double, QDate> value;
     TCellStyle style;
 };
 
-enum class TChartType { Pie, Column };
+enum class TChartType { Pie, Column, Line };
+
+// A further line of a line chart, over the same categories.
+struct TChartSeries {
+    QString name;
+    QString values;
+};
 
 // A chart over the worksheet's own cells, so that it follows their edits. Categories and
 // values are an A1 block ("G11:I11") or, where the points lie apart, cells listed with commas
-// ("F6,F9"). Each point is labelled with its value in the number format of the first value
-// cell, a pie's also with its category; there is no legend.
+// ("F6,F9"). Each point of a pie or column chart is labelled with its value in the number
+// format of the first value cell, a pie's also with its category; there is no legend. A line
+// chart has no labels, its lines named in a legend under it and empty cells left as gaps.
 struct TChart {
     TChartType type = TChartType::Column;
     QString title;
     QString categories, values;
     int row = 0, column = 0; // 0-based cell under the chart's top-left corner
+    QString name{};          // a line chart's first line
+    std::vector<TChartSeries> more{};
+    QString valueAxisTitle{};
+    double widthScale = 1, heightScale = 1; // of the spreadsheet's default size
 };
-
-// Spreadsheets refuse a series reference longer than 255 characters; whether the cells fit.
-bool FitsChartSeries(const QString& cells);
 
 class TWorkbook;
 
@@ -73,6 +83,8 @@ class TRange {
 public:
     void SetValue(const QString& text);
     void SetValue(double number);
+    // A real date cell; it needs a date number format to read as one.
+    void SetValue(const QDate& date);
     void SetNumberFormat(const QString& format);
     // A thin continuous line along the edge or between the cells.
     void SetBorder(int edge);
@@ -93,18 +105,33 @@ private:
     int FTop, FLeft, FBottom, FRight; // 0-based, inclusive
 };
 
+// A workbook of named worksheets in the order they were added. Every call below but
+// AddSheet and SaveAs works on the last worksheet added.
 class TWorkbook {
 public:
+    explicit TWorkbook(const QString& firstSheet = QStringLiteral("Sheet1"));
+    // Begins a new worksheet after the others.
+    void AddSheet(const QString& name);
+
     // The cell or block at an A1 address such as "F12" or "B12:I12".
     TRange Range(const QString& address);
     // The cell at 0-based row and column; a cell never touched reads empty and unstyled.
     TCell Cell(int row, int column) const;
     void SetColumnWidth(int column, double width);
+    // The 0-based column as wide as its widest value from the 1-based row on, as shown.
+    void FitColumnWidth(int column, int fromRow);
     // Printing scales the sheet down to the width of one page.
-    void SetFitToPageWidth(bool fit) { FFitToPageWidth = fit; }
+    void SetFitToPageWidth(bool fit) { Sheet().fitToPageWidth = fit; }
     // Printing takes only this block ("A1:I11"); without one, whatever the sheet holds.
-    void SetPrintArea(const QString& block) { FPrintArea = block; }
-    void AddChart(const TChart& chart) { FCharts.push_back(chart); }
+    void SetPrintArea(const QString& block) { Sheet().printArea = block; }
+    // Printing on A4 turned sideways.
+    void SetLandscapeA4() { Sheet().landscapeA4 = true; }
+    // Printing repeats the 1-based row at the top of every page.
+    void SetPrintTitleRow(int row) { Sheet().titleRow = row; }
+    void AddChart(const TChart& chart) { Sheet().charts.push_back(chart); }
+    // Spreadsheets refuse a series reference longer than 255 characters; whether the cells
+    // of this worksheet fit.
+    bool FitsChartSeries(const QString& cells) const;
 
     // Writes the file through a temporary file beside it, so that a failure leaves
     // neither a half-written file nor a changed one behind.
@@ -112,11 +139,19 @@ public:
 
 private:
     friend class TRange;
-    TCell& At(int row, int column) { return FCells[{row, column}]; }
+    struct TSheet {
+        QString name;
+        std::map<std::pair<int, int>, TCell> cells;
+        std::map<int, double> columnWidths;
+        bool fitToPageWidth = false;
+        QString printArea;
+        bool landscapeA4 = false;
+        int titleRow = 0;
+        std::vector<TChart> charts;
+    };
+    TSheet& Sheet() { return FSheets.back(); }
+    const TSheet& Sheet() const { return FSheets.back(); }
+    TCell& At(int row, int column) { return Sheet().cells[{row, column}]; }
 
-    std::map<std::pair<int, int>, TCell> FCells;
-    std::map<int, double> FColumnWidths;
-    bool FFitToPageWidth = false;
-    QString FPrintArea;
-    std::vector<TChart> FCharts;
+    std::deque<TSheet> FSheets;
 };

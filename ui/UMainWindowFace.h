@@ -32,6 +32,8 @@ public:
     virtual void TVGrupClick() = 0;
     // A display option of the program's settings file.
     virtual bool ReadOption(const QString& key) const = 0;
+    // A display option's check box as it stands: "CB1", "CB2" or "CB4" (CBProc).
+    virtual bool OptionChecked(const QString& key) const = 0;
 };
 
 // The main window while it exists, nullptr otherwise.

@@ -30,8 +30,11 @@ int TSeams::ShowModal(QDialog* dialog) {
     return dialog->exec();
 }
 
-QString TSeams::SaveFileName(QWidget* parent, const QString& defaultSuffix, const QString& filter) {
+QString TSeams::SaveFileName(QWidget* parent, const QString& defaultSuffix, const QString& filter,
+                             const QString& proposed) {
     QFileDialog dialog(parent);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.setNameFilter(filter);

@@ -18,9 +18,10 @@ public:
     virtual ~TSeams() = default;
     // Shows the dialog modally and returns its modal result.
     virtual int ShowModal(QDialog* dialog);
-    // The common save dialog; the empty text when the user cancels.
+    // The common save dialog, opened on the proposed file or folder (none: the dialog's
+    // own); the empty text when the user cancels.
     virtual QString SaveFileName(QWidget* parent, const QString& defaultSuffix,
-                                 const QString& filter);
+                                 const QString& filter, const QString& proposed);
     // The folder browser; the empty text when the user cancels.
     virtual QString BrowseFolder(QWidget* parent, const QString& title);
     virtual QSize ScreenSize();

@@ -77,9 +77,10 @@ int TScriptedSeams::ShowModal(QDialog* dialog) {
     return dialog->result();
 }
 
-QString TScriptedSeams::SaveFileName(QWidget*, const QString& defaultSuffix,
-                                     const QString& filter) {
+QString TScriptedSeams::SaveFileName(QWidget*, const QString& defaultSuffix, const QString& filter,
+                                     const QString& proposed) {
     SaveDialogs << defaultSuffix + QLatin1Char('|') + filter;
+    SaveProposals << proposed;
     if (FSaveFiles.empty())
         return QString();
     const QString path = FSaveFiles.front();

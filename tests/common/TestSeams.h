@@ -39,8 +39,8 @@ public:
     void AnswerFolder(const QString& path);
 
     int ShowModal(QDialog* dialog) override;
-    QString SaveFileName(QWidget* parent, const QString& defaultSuffix,
-                         const QString& filter) override;
+    QString SaveFileName(QWidget* parent, const QString& defaultSuffix, const QString& filter,
+                         const QString& proposed) override;
     QString BrowseFolder(QWidget* parent, const QString& title) override;
     QSize ScreenSize() override { return Screen; }
     void SetClipboardText(const QString& text) override { Clipboard = text; }
@@ -63,7 +63,8 @@ public:
     bool OpenDocumentResult = true;
     QStringList StartedPrograms;
     bool StartProcessResult = true;
-    QStringList SaveDialogs; // "suffix|filter" of each save dialog
+    QStringList SaveDialogs;   // "suffix|filter" of each save dialog
+    QStringList SaveProposals; // the file or folder each save dialog proposed
     QStringList FolderTitles;
     QMenu* PoppedMenu = nullptr;
     QPoint PoppedAt;

@@ -196,30 +196,46 @@ TXlsxChart ReadChart(const QByteArray& xml) {
 
 } // namespace
 
-TXlsxSheet ReadXlsx(const QString& path) {
+TXlsxSheet ReadXlsx(const QString& path, int sheetNumber) {
     TXlsxSheet sheet;
     int code = 0;
     zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
     if (!archive)
         return sheet;
-    const QByteArray sheetXml = ZipEntry(archive, "xl/worksheets/sheet1.xml");
+    const auto part = [archive](const QString& name) {
+        return ZipEntry(archive, name.toUtf8().constData());
+    };
+    const QString sheetPart = QStringLiteral("sheet%1.xml").arg(sheetNumber);
+    const QByteArray sheetXml = part(QStringLiteral("xl/worksheets/") + sheetPart);
     const TStyles styles = ReadStyles(ZipEntry(archive, "xl/styles.xml"));
     const std::vector<QString> strings =
         ReadSharedStrings(ZipEntry(archive, "xl/sharedStrings.xml"));
-    sheet.printArea = Captured(ZipEntry(archive, "xl/workbook.xml"),
-                               "<definedName name=\"_xlnm.Print_Area\"[^>]*>(.*?)<");
-    for (int i = 1;; ++i) {
-        const QByteArray xml =
-            ZipEntry(archive, qPrintable(QStringLiteral("xl/charts/chart%1.xml").arg(i)));
-        if (xml.isEmpty())
-            break;
-        sheet.charts.push_back(ReadChart(xml));
+    const QByteArray book = ZipEntry(archive, "xl/workbook.xml");
+    const QByteArray local =
+        QStringLiteral("localSheetId=\"%1\"[^>]*>(.*?)<").arg(sheetNumber - 1).toUtf8();
+    sheet.printArea = Captured(book, ("<definedName name=\"_xlnm.Print_Area\" " + local).data());
+    sheet.printTitles =
+        Captured(book, ("<definedName name=\"_xlnm.Print_Titles\" " + local).data());
+    static const QRegularExpression named(QStringLiteral("<sheet name=\"(.*?)\""));
+    for (auto names = named.globalMatch(QString::fromUtf8(book)); names.hasNext();)
+        sheet.sheetNames.append(names.next().captured(1));
+    // The sheet's drawing names its charts in the order they were added, and anchors them.
+    const QString drawing =
+        Captured(part(QStringLiteral("xl/worksheets/_rels/") + sheetPart + QStringLiteral(".rels")),
+                 "Target=\"../drawings/(drawing\\d+\\.xml)\"");
+    if (!drawing.isEmpty()) {
+        static const QRegularExpression target(
+            QStringLiteral("Target=\"../charts/(chart\\d+\\.xml)\""));
+        const QString rels =
+            QString::fromUtf8(part(QStringLiteral("xl/drawings/_rels/") + drawing + ".rels"));
+        for (auto charts = target.globalMatch(rels); charts.hasNext();)
+            sheet.charts.push_back(
+                ReadChart(part(QStringLiteral("xl/charts/") + charts.next().captured(1))));
     }
-    // The drawing anchors the charts in the order they were added.
     static const QRegularExpression from(
         QStringLiteral("<xdr:from><xdr:col>(\\d+)</xdr:col>.*?<xdr:row>(\\d+)</xdr:row>"));
     auto anchors =
-        from.globalMatch(QString::fromUtf8(ZipEntry(archive, "xl/drawings/drawing1.xml")));
+        from.globalMatch(QString::fromUtf8(part(QStringLiteral("xl/drawings/") + drawing)));
     for (TXlsxChart& chart : sheet.charts) {
         if (!anchors.hasNext())
             break;

@@ -1,9 +1,10 @@
 #pragma once
-// Reads back what a written .xlsx holds on its first worksheet: each cell's value and the
-// style parts the reports set (number format, bold, font colour, solid fill, thin borders),
+// Reads back what a written .xlsx holds on one worksheet, the first unless named: each cell's value
+// and the style parts the reports set (number format, bold, font colour, solid fill, thin borders),
 // the print area and the charts.
 
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <optional>
 #include <vector>
@@ -35,9 +36,12 @@ struct TXlsxSheet {
     std::map<QString, TXlsxCell> cells;
     std::map<int, double> columnWidths; // 1-based column
     QString printArea;                  // "Sheet1!$A$1:$I$11", empty for none
+    QString printTitles;                // the rows repeated on every page, "Дни!$20:$20"
+    QStringList sheetNames;             // of the whole workbook, in order
     std::vector<TXlsxChart> charts;     // in the order they were added
     // A cell never written reads as one that does not exist.
     TXlsxCell Cell(const QString& address) const;
 };
 
-TXlsxSheet ReadXlsx(const QString& path);
+// Sheets count from 1.
+TXlsxSheet ReadXlsx(const QString& path, int sheetNumber = 1);

@@ -203,7 +203,7 @@ void ShowBreakfastForumCode() {
 // "в Excel" for the day, saving to the file named after the scene and opening nothing.
 class TWorkbookSeams : public TSeams {
 public:
-    QString SaveFileName(QWidget*, const QString&, const QString&) override {
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return QCoreApplication::arguments().value(2);
     }
     bool OpenDocument(const QString&) override { return true; }
