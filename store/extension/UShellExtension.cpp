@@ -2,7 +2,8 @@
 // collation and like() that the program's tables are declared with. Besides the five tables of
 // the catalog and the rations, a file may hold tab_norma, the daily norm (one row: pol 0/1,
 // vozrast, rost, ves, aktivnost 0-4, cel 0-2, bel_proc, zir_proc, ugl_proc, vruchnuyu, kkal),
-// made when a norm is first stored.
+// made when a norm is first stored, and tab_ves, the diary's weights (one row per date: data
+// "YYYY-MM-DD" unique, ves in kg), made when a weight is first stored.
 
 #include "store/UCollation.h"
 #include "store/USqliteApi.h"
