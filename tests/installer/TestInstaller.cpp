@@ -195,20 +195,6 @@ private slots:
         QVERIFY(QFile::exists(d + "Едомер.exe"));
     }
 
-    void failedShortcutIsNamed() {
-        TSetupHome home;
-        // A folder in the way of a shortcut's file: that shortcut cannot be written.
-        QDir().mkpath(home.Menu() + "Справка.desktop");
-        QDir().mkpath(home.Desktop() + "Едомер.desktop");
-        home.Install(home.Installed());
-        QCOMPARE(home.Setup.Memo2->toPlainText(),
-                 QStringLiteral("Инсталяция успешно завершена\n- программа установлена в ") +
-                     home.Installed() +
-                     QStringLiteral("\n- создан ярлык «Едомер» в меню Пуск\\Едомер\n"
-                                    "- не удалось создать ярлык «Справка» в меню Пуск\\Едомер\n"
-                                    "- не удалось создать ярлык «Едомер» на рабочем столе"));
-    }
-
     void reinstallKeepsTheDatabase() {
         TSetupHome home;
         QDir().mkpath(home.Installed());
@@ -261,6 +247,16 @@ private slots:
         QCOMPARE(blocked.Seams.Boxes().size(), size_t(1));
         QCOMPARE(blocked.Seams.Boxes()[0].text, kFailure);
         QVERIFY(!blocked.Setup.isVisible());
+
+        // A folder in the way of a shortcut: the last page names it, and installing goes on.
+        TSetupHome named;
+        QDir().mkpath(named.Menu() + "Справка.desktop");
+        QDir().mkpath(named.Desktop() + "Едомер.desktop");
+        named.Install(named.Installed());
+        QCOMPARE(named.Setup.Memo2->toPlainText().section('\n', 2),
+                 QStringLiteral("- создан ярлык «Едомер» в меню Пуск\\Едомер\n"
+                                "- не удалось создать ярлык «Справка» в меню Пуск\\Едомер\n"
+                                "- не удалось создать ярлык «Едомер» на рабочем столе"));
     }
 
     void okStartsTheInstalledProgram() {

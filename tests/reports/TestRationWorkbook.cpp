@@ -294,8 +294,7 @@ private slots:
         QCOMPARE(Entries(dir.path()), QStringList{"taken.xlsx"});
         QVERIFY(QFileInfo(dir.filePath("taken.xlsx")).isDir());
         QVERIFY(app.Seams.OpenedDocuments.isEmpty() && app.Seams.Errors().isEmpty());
-        // A print area it cannot read fails once the writer has begun: refused in words, with
-        // the writer's workbook freed (the leak check sees it) and nothing left on disk.
+        // A bad print area fails mid-writing: told in words, the writer's workbook freed.
         TWorkbook book = BeginRationWorkbook();
         book.SetPrintArea(QStringLiteral("A1:I0"));
         try {
