@@ -38,7 +38,7 @@ enum {
 
 // The charts stand above the table, each as wide as it and this many rows high.
 constexpr int kChartTop = 2, kChartRows = 16;
-constexpr double kChartWidthScale = 1.7;
+constexpr double kChartWidthScale = 1.4;
 
 QString Address(int row, int column) {
     return QChar('A' + column) + QString::number(row);
@@ -194,6 +194,7 @@ void AddCharts(TWorkbook& book, const TSummarySheet& sheet, int first, int last,
     ves.name = QStringLiteral("Вес");
     ves.more.clear();
     ves.valueAxisTitle = QStringLiteral("Вес, кг");
+    ves.joinGaps = true;
     ves.row = kChartTop + kChartRows;
     book.AddChart(ves);
 }

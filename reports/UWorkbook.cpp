@@ -326,15 +326,21 @@ lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& s
     titleFont.bold = LXW_TRUE;
     chart_title_set_name_font(drawn, &titleFont);
     if (line) {
-        chart_series_set_name(series, chart.name.toUtf8().constData());
+        const auto mark = [](lxw_chart_series* line, const QString& name) {
+            chart_series_set_name(line, name.toUtf8().constData());
+            chart_series_set_marker_type(line, LXW_CHART_MARKER_CIRCLE);
+            chart_series_set_marker_size(line, 4);
+        };
+        mark(series, chart.name);
         for (const TChartSeries& more : chart.more) {
             lxw_chart_series* added = AddSeries(drawn, sheetName, chart.categories, more.values);
             if (!added)
                 return LXW_ERROR_MEMORY_MALLOC_FAILED;
-            chart_series_set_name(added, more.name.toUtf8().constData());
+            mark(added, more.name);
         }
         chart_legend_set_position(drawn, LXW_CHART_LEGEND_BOTTOM);
-        chart_show_blanks_as(drawn, LXW_CHART_BLANKS_AS_GAP);
+        chart_show_blanks_as(drawn, chart.joinGaps ? LXW_CHART_BLANKS_AS_CONNECTED
+                                                   : LXW_CHART_BLANKS_AS_GAP);
         if (!chart.valueAxisTitle.isEmpty())
             chart_axis_set_name(drawn->y_axis, chart.valueAxisTitle.toUtf8().constData());
         if (!categoryFormat.isEmpty())
@@ -405,10 +411,13 @@ void TWorkbook::SaveAs(const QString& path) const {
         if (page.titleRow > 0)
             keep(worksheet_repeat_rows(sheet, lxw_row_t(page.titleRow - 1),
                                        lxw_row_t(page.titleRow - 1)));
+        // Named here rather than by the writer, which leaves a name such as "05.12.26" unquoted.
         if (!page.printArea.isEmpty()) {
-            const TBlock b = ParseBlock(page.printArea);
-            keep(worksheet_print_area(sheet, lxw_row_t(b.top), lxw_col_t(b.left),
-                                      lxw_row_t(b.bottom), lxw_col_t(b.right)));
+            const QString prefix = SheetPrefix(page.name);
+            const QByteArray name = (prefix + QStringLiteral("_xlnm.Print_Area")).toUtf8();
+            const QByteArray block =
+                (QLatin1Char('=') + SeriesReference(page.name, page.printArea)).toUtf8();
+            keep(workbook_define_name(book, name.constData(), block.constData()));
         }
         for (const auto& [place, cell] : page.cells) {
             const auto row = lxw_row_t(place.first);

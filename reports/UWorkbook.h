@@ -64,7 +64,7 @@ struct TChartSeries {
 // values are an A1 block ("G11:I11") or, where the points lie apart, cells listed with commas
 // ("F6,F9"). Each point of a pie or column chart is labelled with its value in the number
 // format of the first value cell, a pie's also with its category; there is no legend. A line
-// chart has no labels, its lines named in a legend under it and empty cells left as gaps.
+// chart has no labels, its points marked and its lines named in a legend under it.
 struct TChart {
     TChartType type = TChartType::Column;
     QString title;
@@ -74,6 +74,7 @@ struct TChart {
     std::vector<TChartSeries> more{};
     QString valueAxisTitle{};
     double widthScale = 1, heightScale = 1; // of the spreadsheet's default size
+    bool joinGaps = false;                  // a line runs on over empty cells
 };
 
 class TWorkbook;
