@@ -54,6 +54,14 @@ bool SavedRacionExists(int id) {
     return q.RecordCount() > 0;
 }
 
+QString SavedRacionName(int id) {
+    TQuery& q = DM->SQL1;
+    q.SetSQL(QStringLiteral("SELECT naim_rac FROM tab_nazv_rac WHERE id=:id"));
+    q.SetParam(QStringLiteral("id"), id);
+    q.Open();
+    return q.Eof() ? QString() : q.Fields(0).AsString();
+}
+
 void ResaveRacion(int id, const TArraySave& ration) {
     TTransaction transaction(DM->ADOTrans);
     DeleteEntries(id);

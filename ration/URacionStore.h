@@ -10,6 +10,8 @@
 // The id of the saved ration of that name (letter case ignored), hidden names included.
 std::optional<int> FindSavedRacion(const QString& name);
 bool SavedRacionExists(int id);
+// The name of the saved ration, empty when there is none with that id.
+QString SavedRacionName(int id);
 
 // Replaces the saved ration's entries by the ration's.
 void ResaveRacion(int id, const TArraySave& ration);

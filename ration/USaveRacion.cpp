@@ -206,25 +206,26 @@ void TfSaveRacion::SaveAs() {
 
 void TfSaveRacion::Load() {
     const QTreeWidgetItem* item = SelectedItem();
-    if (!item) {
+    if (!item || !LoadSavedRacion(ItemId(item), item->text(0), this)) {
         Close();
         return;
     }
-    if (MainWindow()->LVRac->Count() > 0) {
-        if (!fDialog->AskYes(
-                QStringLiteral("Загрузка рациона очистит текущий, продолжить загрузку?"), this)) {
-            Close();
-            return;
-        }
-        MainWindow()->ADeleteRac();
-    }
-    const int id = ItemId(item);
-    const QString name = item->text(0);
-    ArraySave = LoadRacion(id);
-    MainWindow()->APaintLVRAc();
-    fVvod->CurRacId = id;
-    MainWindow()->Label1->setText(kCurrentPrefix + name);
-    MainWindow()->RacionSaved = true;
-    MainWindow()->AEnable();
     SetModalResult(mrOk);
+}
+
+bool LoadSavedRacion(int id, const QString& name, const QWidget* over) {
+    TMainWindowFace* main = MainWindow();
+    if (main->LVRac->Count() > 0) {
+        if (!fDialog->AskYes(
+                QStringLiteral("Загрузка рациона очистит текущий, продолжить загрузку?"), over))
+            return false;
+        main->ADeleteRac();
+    }
+    ArraySave = LoadRacion(id);
+    main->APaintLVRAc();
+    fVvod->CurRacId = id;
+    main->Label1->setText(kCurrentPrefix + name);
+    main->RacionSaved = true;
+    main->AEnable();
+    return true;
 }

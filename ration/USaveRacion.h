@@ -49,3 +49,7 @@ private:
 };
 
 extern TfSaveRacion* fSaveRacion;
+
+// Loads the saved ration into the main window under its name, as the load dialog does: over a
+// ration in the table it asks first (centred over `over`); false when the user refused.
+bool LoadSavedRacion(int id, const QString& name, const QWidget* over);
