@@ -7,6 +7,7 @@
 #include "catalog/UNewPodgrup.h"
 #include "catalog/UNewProd.h"
 #include "catalog/UPoiskpas.h"
+#include "diary/UDnevnik.h"
 #include "diary/UNorma.h"
 #include "dish/UBludo.h"
 #include "dish/UPorc.h"
@@ -84,6 +85,7 @@ TApplicationForms::TApplicationForms(bool setupMode, bool showMain) {
     CreateForm(fHTML, fMain);
     CreateForm(fPoisk, fMain);
     CreateForm(fNorma, fMain);
+    CreateForm(fDnevnik, fMain);
 }
 
 TApplicationForms::~TApplicationForms() {
@@ -103,6 +105,7 @@ TApplicationForms::~TApplicationForms() {
     fHTML = nullptr;
     fPoisk = nullptr;
     fNorma = nullptr;
+    fDnevnik = nullptr;
     FDM.reset();
     DM = nullptr;
     FSetup.reset();

@@ -1,0 +1,116 @@
+// The diary window: weights refused and stored, and a day loaded into the main window by a
+// double-click, with the question the load dialog asks over an unsaved ration.
+
+#include "app/UMain.h"
+#include "diary/UDnevnik.h"
+#include "diary/UWeights.h"
+#include "ration/URacionStore.h"
+#include "ration/UVvod.h"
+#include "store/UDM.h"
+#include "tests/common/TestApp.h"
+#include "tests/common/TestRegistry.h"
+#include "tests/ration/RationSamples.h"
+#include "ui/UListView.h"
+#include "ui/USkin.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+std::vector<TWeight> WeightsOf(const QDate& date) {
+    return ReadWeights(DM->ADOTrans, date, date);
+}
+
+// The table's row of the date, "dd.mm.yy".
+QTreeWidgetItem* RowOf(const QString& date) {
+    for (int i = 0; i < fDnevnik->LVDnevnik->Count(); ++i)
+        if (TListView::Caption(fDnevnik->LVDnevnik->Item(i)) == date)
+            return fDnevnik->LVDnevnik->Item(i);
+    return nullptr;
+}
+
+void DoubleClick(QTreeWidgetItem* item) {
+    fDnevnik->LVDnevnik->Select(item);
+    emit fDnevnik->LVDnevnik->itemDoubleClicked(item, 0);
+}
+
+} // namespace
+
+class TestDnevnik : public QObject {
+    Q_OBJECT
+
+private slots:
+    void WeightsAreRefusedOutsideTheirRangeAndDaysLoadByDoubleClick() {
+        TTestApp app;
+        const QDate today = QDate::currentDate();
+        const QString dayName = FormatDdMmYy(today.addDays(-1));
+        const TArraySave day = {Grams(At(8, 0), 0, 200, 1800, 60, 70, 230),
+                                Grams(At(13, 0), 0, 100, 400, 10, 10, 60)};
+        const int id = SaveRacionAs(dayName, day);
+
+        app.Seams.OnModalOf<TfDnevnik>([&](TfDnevnik* d) {
+            QCOMPARE(d->DTPVes->date(), today);
+            for (const QString& typed : {QStringLiteral("19,9"), QStringLiteral("400,1")}) {
+                d->EdVes->setText(typed);
+                d->LVDnevnik->setFocus();
+                d->ButVes->click();
+                QCOMPARE(app.Seams.Messages.last(),
+                         QStringLiteral("Вес должен быть от 20 до 400 кг"));
+                QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->EdVes));
+                QVERIFY(WeightsOf(today).empty());
+            }
+            // Not a number: the error box, nothing stored.
+            d->EdVes->setText(QStringLiteral("8o"));
+            d->ButVes->click();
+            QCOMPARE(app.Seams.Errors().size(), 1);
+            QVERIFY(WeightsOf(today).empty());
+
+            // The bounds are weights; a second weight of the date replaces the first, an
+            // empty field removes it, and the table follows.
+            d->EdVes->setText(QStringLiteral("400"));
+            d->ButVes->click();
+            d->EdVes->setText(QStringLiteral("80,5"));
+            d->ButVes->click();
+            QCOMPARE(WeightsOf(today).size(), std::size_t(1));
+            QCOMPARE(WeightsOf(today).front().ves, 80.5);
+            QVERIFY(RowOf(FormatDdMmYy(today)));
+            QCOMPARE(TListView::SubItem(RowOf(FormatDdMmYy(today)), 6), QStringLiteral("80,5"));
+            d->EdVes->clear();
+            d->ButVes->click();
+            QVERIFY(WeightsOf(today).empty());
+            QVERIFY(!RowOf(FormatDdMmYy(today)));
+
+            // Over an unsaved ration the load dialog's question; "Нет" keeps everything and
+            // the diary stays open.
+            ArraySave = {Grams(At(9, 0), 0, 50, 100)};
+            fMain->APaintLVRAc();
+            fMain->RacionSaved = false;
+            app.Seams.AnswerQuestion(mrNo);
+            DoubleClick(RowOf(dayName));
+            QCOMPARE(app.Seams.Questions.last(),
+                     QStringLiteral("Загрузка рациона очистит текущий, продолжить загрузку?"));
+            QCOMPARE(ArraySave.size(), std::size_t(1));
+            QVERIFY(!fMain->RacionSaved);
+            QCOMPARE(fVvod->CurRacId, -1);
+            QVERIFY(d->isVisible());
+
+            app.Seams.AnswerQuestion(mrYes);
+            DoubleClick(RowOf(dayName));
+        });
+        QCOMPARE(fDnevnik->ShowModal(), int(mrOk));
+        QCOMPARE(ArraySave.size(), day.size());
+        QCOMPARE(ArraySave[1].kkal, 400.0);
+        QVERIFY(fMain->LVRac->Count() > 0);
+        QCOMPARE(fVvod->CurRacId, id);
+        QCOMPARE(fMain->Label1->text(), QStringLiteral("Текущий рацион: ") + dayName);
+        QVERIFY(fMain->RacionSaved);
+        QVERIFY(fMain->ButSave->isEnabled());
+        QVERIFY(app.Seams.Unexpected.isEmpty());
+    }
+};
+
+EDOMER_TEST(TestDnevnik)
+#include "TestDnevnik.moc"

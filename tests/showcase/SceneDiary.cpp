@@ -1,0 +1,78 @@
+// The diary over a month of days saved under their dates, with a plan among them, four days
+// left out, the weights of every third day and a norm of 2 200 kcal.
+
+#include "app/UMain.h"
+#include "base/UFormat.h"
+#include "diary/UDnevnik.h"
+#include "diary/UNormaStore.h"
+#include "diary/UWeights.h"
+#include "ration/URacionEntry.h"
+#include "ration/URacionStore.h"
+#include "store/UDM.h"
+#include "tests/showcase/Showcase.h"
+
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+struct TEaten {
+    const char* product;
+    int hour;
+    int grams;
+};
+
+TRacionItem Entry(const TEaten& eaten, int extraGrams) {
+    TQuery& q = DM->SQL1;
+    q.SetSQL(QStringLiteral("SELECT id_prod,kkal,bel,zir,ugl FROM tab_prod WHERE naim_prod=:n"));
+    q.SetParam(QStringLiteral("n"), QString::fromUtf8(eaten.product));
+    q.Open();
+    TRacionItem entry;
+    entry.vremy = double(QTime(eaten.hour, 0).msecsSinceStartOfDay()) / 86400000.0;
+    entry.id_prod = q.Fields(0).AsInteger();
+    SetGramsAmount(entry, eaten.grams + extraGrams,
+                   {q.Fields(1).AsFloat(), q.Fields(2).AsFloat(), q.Fields(3).AsFloat(),
+                    q.Fields(4).AsFloat()});
+    return entry;
+}
+
+void FillMonth() {
+    const TEaten menu[] = {{"Молоко 3,2%", 8, 250},
+                           {"Хлеб ржаной", 8, 100},
+                           {"Сыр российский", 8, 50},
+                           {"Суп куриный с лапшой", 13, 350},
+                           {"Гречка ядрица, варёная", 13, 250},
+                           {"Яйцо куриное варёное", 13, 100},
+                           {"Яблоко", 16, 200},
+                           {"Творог 9%", 19, 200},
+                           {"Кефир 1%", 19, 250}};
+    const QDate today = QDate::currentDate();
+    for (int back = 29; back >= 0; --back) {
+        const QDate date = today.addDays(-back);
+        if (back == 24 || back == 17 || back == 16 || back == 8)
+            continue;
+        TArraySave ration;
+        for (std::size_t i = 0; i < std::size(menu); ++i)
+            ration.push_back(Entry(menu[i], int((back * 37 + i * 53) % 121) - 60));
+        SaveRacionAs(FormatDdMmYy(date), ration);
+        if (back % 3 == 0)
+            WriteWeight(DM->ADOTrans, date, 82.6 - 0.06 * (29 - back) + (back % 2) * 0.3);
+    }
+    SaveRacionAs(QStringLiteral("Разгрузочный день"), {Entry(menu[8], 800)});
+    TNorma norma;
+    norma.vruchnuyu = true;
+    norma.kkal = 2200;
+    WriteNorma(DM->ADOTrans, norma);
+}
+
+void ShowDiary() {
+    FillMonth();
+    QTimer::singleShot(0, fMain, [] {
+        fDnevnik->CentreOver(fMain);
+        fDnevnik->ShowModal();
+    });
+}
+
+} // namespace
+
+EDOMER_SCENE(help_dnevnik, ShowDiary)
