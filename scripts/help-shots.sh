@@ -4,8 +4,9 @@
 # windows carry their title bars) with a Russian locale, and the named window is cut out of a
 # picture of the screen. Usage: scripts/help-shots.sh [BUILD_DIR [PICTURE...]] (default: build,
 # every picture); with picture names (as "norma-bar" or "workbook") only those are made again.
-# The workbook of the day is written by the scene help_workbook and drawn by LibreOffice as one
-# page per sheet, so that the charts beside the printed table are in the picture too.
+# The workbooks of the day and of the diary's period are written by the scenes help_workbook and
+# help_dnevnik_workbook and drawn by LibreOffice as one page per sheet, so that the charts beside
+# the printed table are in the picture too.
 # Needs xvfb, openbox, imagemagick, x11-utils, and for the workbook libreoffice-calc-nogui and
 # poppler-utils (apt-get install -y xvfb openbox imagemagick x11-utils libreoffice-calc-nogui
 # poppler-utils), and a build with the target edomer_showcase.
@@ -16,7 +17,7 @@ build=${1:-$root/build}
 wanted=("$@")
 wants() { ((${#wanted[@]} == 0)) || [[ " ${wanted[*]} " == *" $1 "* ]]; }
 tools=(Xvfb openbox import convert xwininfo)
-wants workbook && tools+=(soffice pdftoppm)
+if wants workbook || wants dnevnik-workbook; then tools+=(soffice pdftoppm); fi
 showcase=$build/tests/edomer_showcase
 out=$root/help/img
 for tool in "${tools[@]}"; do
@@ -45,6 +46,7 @@ shots=(
     "dish-portions porc Порции в готовом блюде"
     "forum-code help_forum Код для вставки в HTML-страницы"
     "setup setup1 Установка программы"
+    "dnevnik help_dnevnik Дневник питания"
 )
 # Pictures of a part of their window: the bottom strip of the given height (the button bar).
 declare -A bottom_strip=([norma-bar]=120)
@@ -103,16 +105,23 @@ for shot in "${shots[@]}"; do
     read -r name scene title <<<"$shot"
     wants "$name" && shoot "$name" "$scene" "$title"
 done
-wants workbook || exit 0
 
-# The workbook "в Excel" writes for the day of the main window, named as the user would name it.
+# The workbooks "в Excel" writes, named as the user would name them; the picture is the first
+# sheet as LibreOffice draws it.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-QT_QPA_PLATFORM=offscreen LANG=ru_RU.UTF-8 LC_ALL= "$showcase" help_workbook "$work/07.12.26.xlsx" \
-    >/dev/null 2>&1
-LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 soffice --headless "-env:UserInstallation=file://$work/profile" \
-    --convert-to 'pdf:calc_pdf_Export:{"SinglePageSheets":{"type":"boolean","value":"true"}}' \
-    --outdir "$work" "$work/07.12.26.xlsx" >/dev/null 2>&1
-pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/07.12.26.pdf" "$work/page"
-convert "$work/page.png" -trim +repage -bordercolor white -border 12 -strip "$out/workbook.png"
-echo "workbook.png (help_workbook, drawn by LibreOffice)"
+draw_workbook() {
+    local name=$1 scene=$2 file=$3
+    QT_QPA_PLATFORM=offscreen LANG=ru_RU.UTF-8 LC_ALL= "$showcase" "$scene" "$work/$file" \
+        >/dev/null 2>&1
+    LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 soffice --headless "-env:UserInstallation=file://$work/profile" \
+        --convert-to 'pdf:calc_pdf_Export:{"SinglePageSheets":{"type":"boolean","value":"true"}}' \
+        --outdir "$work" "$work/$file" >/dev/null 2>&1
+    pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/${file%.xlsx}.pdf" "$work/page"
+    convert "$work/page.png" -trim +repage -bordercolor white -border 12 -strip "$out/$name.png"
+    echo "$name.png ($scene, drawn by LibreOffice)"
+}
+if wants workbook; then draw_workbook workbook help_workbook 07.12.26.xlsx; fi
+if wants dnevnik-workbook; then
+    draw_workbook dnevnik-workbook help_dnevnik_workbook "Дневник.xlsx"
+fi
