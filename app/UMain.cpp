@@ -94,6 +94,7 @@ TfMain::TfMain(QWidget* parent) : TMainWindowFace(parent) {
     ConnectBludoHandlers();
     ConnectReportHandlers();
     ConnectNormaHandlers();
+    ConnectDnevnikHandlers();
 }
 
 void TfMain::CreateFrame() {
@@ -284,6 +285,7 @@ void TfMain::CreateButtonBar() {
                        static_cast<QWidget*>(ButSlozn)})
         SetAnchors(w, akRight | akTop);
     CreateNormaArea();
+    CreateDnevnikButton();
 }
 
 void TfMain::FormCreate() {

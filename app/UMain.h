@@ -158,6 +158,11 @@ public:
     void APaintNorma();
     void ButNormaClick();
 
+    // ---- The diary (app/UMainDnevnik.cpp)
+    TXiButton* ButDnevnik;
+
+    void ButDnevnikClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -169,6 +174,7 @@ private:
     void CreateRationArea();
     void CreateButtonBar();
     void CreateNormaArea();
+    void CreateDnevnikButton();
     void AdaptToScreen();
     // On a narrow window the delete hint narrows to the room beside CB2 and wraps.
     void FitDeleteHint();
@@ -183,6 +189,7 @@ private:
     void ConnectBludoHandlers();
     void ConnectReportHandlers();
     void ConnectNormaHandlers();
+    void ConnectDnevnikHandlers();
 };
 
 extern TfMain* fMain;

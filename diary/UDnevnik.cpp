@@ -38,7 +38,7 @@ constexpr double kChartShare = 0.62;
 const QString kMeanRow = QStringLiteral("В среднем:");
 
 std::optional<double> NormKkal() {
-    const std::optional<TNorma> norma = ReadNorma(DM->ADOTrans);
+    const std::optional<TNorma>& norma = CurrentNorma();
     if (!norma || norma->kkal <= 0)
         return std::nullopt;
     return norma->kkal;

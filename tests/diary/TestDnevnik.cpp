@@ -100,7 +100,8 @@ private slots:
             app.Seams.AnswerQuestion(mrYes);
             DoubleClick(RowOf(dayName));
         });
-        QCOMPARE(fDnevnik->ShowModal(), int(mrOk));
+        fMain->ButDnevnik->click();
+        QCOMPARE(fDnevnik->result(), int(mrOk));
         QCOMPARE(ArraySave.size(), day.size());
         QCOMPARE(ArraySave[1].kkal, 400.0);
         QVERIFY(fMain->LVRac->Count() > 0);

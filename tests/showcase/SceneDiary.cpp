@@ -3,7 +3,6 @@
 
 #include "app/UMain.h"
 #include "base/UFormat.h"
-#include "diary/UDnevnik.h"
 #include "diary/UNormaStore.h"
 #include "diary/UWeights.h"
 #include "ration/URacionEntry.h"
@@ -62,15 +61,12 @@ void FillMonth() {
     TNorma norma;
     norma.vruchnuyu = true;
     norma.kkal = 2200;
-    WriteNorma(DM->ADOTrans, norma);
+    StoreNorma(norma);
 }
 
 void ShowDiary() {
     FillMonth();
-    QTimer::singleShot(0, fMain, [] {
-        fDnevnik->CentreOver(fMain);
-        fDnevnik->ShowModal();
-    });
+    QTimer::singleShot(0, fMain, [] { fMain->ButDnevnikClick(); });
 }
 
 } // namespace
