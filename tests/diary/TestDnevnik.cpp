@@ -57,7 +57,7 @@ private slots:
                 d->EdVes->setText(typed);
                 d->LVDnevnik->setFocus();
                 d->ButVes->click();
-                QCOMPARE(app.Seams.Messages.last(),
+                QCOMPARE(app.Seams.Messages().last(),
                          QStringLiteral("Вес должен быть от 20 до 400 кг"));
                 QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->EdVes));
                 QVERIFY(WeightsOf(today).empty());
