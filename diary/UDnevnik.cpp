@@ -5,6 +5,7 @@
 #include "diary/UDiaryChartView.h"
 #include "diary/UDiaryStats.h"
 #include "diary/UNormaStore.h"
+#include "diary/UPeriodWorkbook.h"
 #include "ration/URacionStore.h"
 #include "ration/USaveRacion.h"
 #include "store/UDM.h"
@@ -105,6 +106,7 @@ TfDnevnik::TfDnevnik(QWidget* parent) : TForm(parent) {
     KeysOf(EdVes)->KeyPress = [this](QChar& key) { EdVesKeyPress(key); };
     Connect(EdVes, &QLineEdit::textEdited, this, [this] { EdVesChange(); });
     Connect(ButVes, &QPushButton::clicked, this, [this] { ButVesClick(); });
+    Connect(ButExcel, &QPushButton::clicked, this, [this] { ButExcelClick(); });
     Connect(ButClose, &QPushButton::clicked, this, [this] { Close(); });
 }
 
@@ -220,4 +222,9 @@ void TfDnevnik::ButVesClick() {
     }
     WriteWeight(DM->ADOTrans, DTPVes->date(), ves);
     APaintDnevnik();
+}
+
+void TfDnevnik::ButExcelClick() {
+    ExportPeriodWorkbook(PeriodOfItem(CBPeriod->currentIndex(), QDate::currentDate()), NormKkal(),
+                         this);
 }

@@ -40,6 +40,7 @@ public:
     void EdVesKeyPress(QChar& key);
     void EdVesChange();
     void ButVesClick();
+    void ButExcelClick();
 
 protected:
     void FormShow() override;

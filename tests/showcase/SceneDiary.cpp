@@ -1,15 +1,18 @@
-// The diary over a month of days saved under their dates, with a plan among them, four days
-// left out, the weights of every third day and a norm of 2 200 kcal.
+// The diary, and its workbook, over a month of days saved under their dates, with a plan among
+// them, four days left out, the weights of every third day and a norm of 2 200 kcal.
 
 #include "app/UMain.h"
 #include "base/UFormat.h"
+#include "diary/UDnevnik.h"
 #include "diary/UNormaStore.h"
 #include "diary/UWeights.h"
 #include "ration/URacionEntry.h"
 #include "ration/URacionStore.h"
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
+#include "ui/USeams.h"
 
+#include <QCoreApplication>
 #include <QTime>
 #include <QTimer>
 
@@ -69,6 +72,27 @@ void ShowDiary() {
     QTimer::singleShot(0, fMain, [] { fMain->ButDnevnikClick(); });
 }
 
+// "в Excel" of the diary over the month, saving to the file named after the scene and opening
+// nothing.
+class TWorkbookSeams : public TSeams {
+public:
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return QCoreApplication::arguments().value(2);
+    }
+    bool OpenDocument(const QString&) override { return true; }
+};
+
+void WriteDiaryWorkbook() {
+    FillMonth();
+    static TWorkbookSeams seams;
+    InstallSeams(&seams);
+    QTimer::singleShot(0, fMain, [] {
+        fDnevnik->ButExcelClick();
+        QCoreApplication::quit();
+    });
+}
+
 } // namespace
 
 EDOMER_SCENE(help_dnevnik, ShowDiary)
+EDOMER_SCENE(help_dnevnik_workbook, WriteDiaryWorkbook)
