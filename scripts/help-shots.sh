@@ -123,5 +123,5 @@ draw_workbook() {
 }
 if wants workbook; then draw_workbook workbook help_workbook 07.12.26.xlsx; fi
 if wants dnevnik-workbook; then
-    draw_workbook dnevnik-workbook help_dnevnik_workbook "Дневник.xlsx"
+    draw_workbook dnevnik-workbook help_dnevnik_workbook dnevnik.xlsx
 fi
