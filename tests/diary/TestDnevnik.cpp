@@ -24,17 +24,10 @@ std::vector<TWeight> WeightsOf(const QDate& date) {
     return ReadWeights(DM->ADOTrans, date, date);
 }
 
-// The table's row of the date, "dd.mm.yy".
-QTreeWidgetItem* RowOf(const QString& date) {
-    for (int i = 0; i < fDnevnik->LVDnevnik->Count(); ++i)
-        if (TListView::Caption(fDnevnik->LVDnevnik->Item(i)) == date)
-            return fDnevnik->LVDnevnik->Item(i);
-    return nullptr;
-}
-
-void DoubleClick(QTreeWidgetItem* item) {
-    fDnevnik->LVDnevnik->Select(item);
-    emit fDnevnik->LVDnevnik->itemDoubleClicked(item, 0);
+// Rows are newest first: the first is today's (a weight alone) or yesterday's.
+void DoubleClickFirstRow() {
+    fDnevnik->LVDnevnik->Select(fDnevnik->LVDnevnik->Item(0));
+    emit fDnevnik->LVDnevnik->itemDoubleClicked(fDnevnik->LVDnevnik->Item(0), 0);
 }
 
 } // namespace
@@ -62,12 +55,6 @@ private slots:
                 QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->EdVes));
                 QVERIFY(WeightsOf(today).empty());
             }
-            // Not a number: the error box, nothing stored.
-            d->EdVes->setText(QStringLiteral("8o"));
-            d->ButVes->click();
-            QCOMPARE(app.Seams.Errors().size(), 1);
-            QVERIFY(WeightsOf(today).empty());
-
             // The bounds are weights; a second weight of the date replaces the first, an
             // empty field removes it, and the table follows.
             d->EdVes->setText(QStringLiteral("400"));
@@ -75,13 +62,11 @@ private slots:
             d->EdVes->setText(QStringLiteral("80,5"));
             d->ButVes->click();
             QCOMPARE(WeightsOf(today).size(), std::size_t(1));
-            QCOMPARE(WeightsOf(today).front().ves, 80.5);
-            QVERIFY(RowOf(FormatDdMmYy(today)));
-            QCOMPARE(TListView::SubItem(RowOf(FormatDdMmYy(today)), 6), QStringLiteral("80,5"));
+            QCOMPARE(TListView::SubItem(d->LVDnevnik->Item(0), 6), QStringLiteral("80,5"));
             d->EdVes->clear();
             d->ButVes->click();
             QVERIFY(WeightsOf(today).empty());
-            QVERIFY(!RowOf(FormatDdMmYy(today)));
+            QCOMPARE(TListView::Caption(d->LVDnevnik->Item(0)), dayName);
 
             // Over an unsaved ration the load dialog's question; "Нет" keeps everything and
             // the diary stays open.
@@ -89,27 +74,22 @@ private slots:
             fMain->APaintLVRAc();
             fMain->RacionSaved = false;
             app.Seams.AnswerQuestion(mrNo);
-            DoubleClick(RowOf(dayName));
+            DoubleClickFirstRow();
             QCOMPARE(app.Seams.Questions.last(),
                      QStringLiteral("Загрузка рациона очистит текущий, продолжить загрузку?"));
             QCOMPARE(ArraySave.size(), std::size_t(1));
-            QVERIFY(!fMain->RacionSaved);
-            QCOMPARE(fVvod->CurRacId, -1);
-            QVERIFY(d->isVisible());
-
+            QVERIFY(!fMain->RacionSaved && fVvod->CurRacId == -1 && d->isVisible());
             app.Seams.AnswerQuestion(mrYes);
-            DoubleClick(RowOf(dayName));
+            DoubleClickFirstRow();
         });
         fMain->ButDnevnik->click();
         QCOMPARE(fDnevnik->result(), int(mrOk));
         QCOMPARE(ArraySave.size(), day.size());
         QCOMPARE(ArraySave[1].kkal, 400.0);
-        QVERIFY(fMain->LVRac->Count() > 0);
+        QCOMPARE(fMain->LVRac->Count(), 4);
         QCOMPARE(fVvod->CurRacId, id);
         QCOMPARE(fMain->Label1->text(), QStringLiteral("Текущий рацион: ") + dayName);
-        QVERIFY(fMain->RacionSaved);
-        QVERIFY(fMain->ButSave->isEnabled());
-        QVERIFY(app.Seams.Unexpected.isEmpty());
+        QVERIFY(fMain->RacionSaved && fMain->ButSave->isEnabled());
     }
 };
 

@@ -13,41 +13,35 @@
 #include "ui/USeams.h"
 
 #include <QCoreApplication>
-#include <QTime>
 #include <QTimer>
 
 namespace {
 
-struct TEaten {
-    const char* product;
-    int hour;
-    int grams;
-};
-
-TRacionItem Entry(const TEaten& eaten, int extraGrams) {
+TRacionItem Entry(const char* product, int hour, int grams) {
     TQuery& q = DM->SQL1;
     q.SetSQL(QStringLiteral("SELECT id_prod,kkal,bel,zir,ugl FROM tab_prod WHERE naim_prod=:n"));
-    q.SetParam(QStringLiteral("n"), QString::fromUtf8(eaten.product));
+    q.SetParam(QStringLiteral("n"), QString::fromUtf8(product));
     q.Open();
     TRacionItem entry;
-    entry.vremy = double(QTime(eaten.hour, 0).msecsSinceStartOfDay()) / 86400000.0;
+    entry.vremy = hour / 24.0;
     entry.id_prod = q.Fields(0).AsInteger();
-    SetGramsAmount(entry, eaten.grams + extraGrams,
+    SetGramsAmount(entry, grams,
                    {q.Fields(1).AsFloat(), q.Fields(2).AsFloat(), q.Fields(3).AsFloat(),
                     q.Fields(4).AsFloat()});
     return entry;
 }
 
 void FillMonth() {
-    const TEaten menu[] = {{"Молоко 3,2%", 8, 250},
-                           {"Хлеб ржаной", 8, 100},
-                           {"Сыр российский", 8, 50},
-                           {"Суп куриный с лапшой", 13, 350},
-                           {"Гречка ядрица, варёная", 13, 250},
-                           {"Яйцо куриное варёное", 13, 100},
-                           {"Яблоко", 16, 200},
-                           {"Творог 9%", 19, 200},
-                           {"Кефир 1%", 19, 250}};
+    const char* const menu[] = {"Молоко 3,2%",
+                                "Хлеб ржаной",
+                                "Сыр российский",
+                                "Суп куриный с лапшой",
+                                "Гречка ядрица, варёная",
+                                "Яйцо куриное варёное",
+                                "Яблоко",
+                                "Творог 9%",
+                                "Кефир 1%"};
+    const int grams[] = {250, 100, 50, 350, 250, 100, 200, 200, 250};
     const QDate today = QDate::currentDate();
     for (int back = 29; back >= 0; --back) {
         const QDate date = today.addDays(-back);
@@ -55,12 +49,13 @@ void FillMonth() {
             continue;
         TArraySave ration;
         for (std::size_t i = 0; i < std::size(menu); ++i)
-            ration.push_back(Entry(menu[i], int((back * 37 + i * 53) % 121) - 60));
+            ration.push_back(Entry(menu[i], 8 + int(i / 3) * 4,
+                                   grams[i] + int((back * 37 + i * 53) % 121) - 60));
         SaveRacionAs(FormatDdMmYy(date), ration);
         if (back % 3 == 0)
             WriteWeight(DM->ADOTrans, date, 82.6 - 0.06 * (29 - back) + (back % 2) * 0.3);
     }
-    SaveRacionAs(QStringLiteral("Разгрузочный день"), {Entry(menu[8], 800)});
+    SaveRacionAs(QStringLiteral("Разгрузочный день"), {Entry(menu[8], 12, 1050)});
     TNorma norma;
     norma.vruchnuyu = true;
     norma.kkal = 2200;
@@ -72,8 +67,7 @@ void ShowDiary() {
     QTimer::singleShot(0, fMain, [] { fMain->ButDnevnikClick(); });
 }
 
-// "в Excel" of the diary over the month, saving to the file named after the scene and opening
-// nothing.
+// "в Excel" of the diary, saving to the file named after the scene and opening nothing.
 class TWorkbookSeams : public TSeams {
 public:
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
