@@ -8,18 +8,6 @@ namespace {
 // Dates under the axis: at most this many, the last one today.
 constexpr int kMostDateMarks = 8;
 
-QDate FirstShown(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
-                 const std::vector<TWeight>& weights) {
-    if (period.from.isValid())
-        return period.from;
-    QDate first = period.to;
-    if (!days.empty())
-        first = std::min(first, days.front().date);
-    if (!weights.empty())
-        first = std::min(first, weights.front().date);
-    return first;
-}
-
 // A round step for an axis over the span, so that it has at most about seven ticks.
 double AxisStep(double span) {
     for (double step : {1.0, 2.0, 5.0, 10.0, 100.0, 250.0, 500.0, 1000.0, 2000.0})
@@ -33,7 +21,7 @@ double AxisStep(double span) {
 TDiaryChart DiaryChart(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
                        const std::vector<TWeight>& weights, std::optional<double> normKkal) {
     TDiaryChart chart;
-    chart.first = FirstShown(period, days, weights);
+    chart.first = FirstDayOf(period, days, weights);
     const int count = int(chart.first.daysTo(period.to)) + 1;
     chart.kkal.assign(std::size_t(std::max(count, 0)), 0);
     chart.norm = normKkal;

@@ -2,6 +2,7 @@
 
 #include "base/UFormat.h"
 
+#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -174,4 +175,16 @@ QString ExpenditureText(const std::vector<TDiaryDay>& days, const std::vector<TW
     if (normKkal && *normKkal > 0)
         text += QStringLiteral(" (норма %1 ккал)").arg(FormatWholeGrams(RoundHalfEven(*normKkal)));
     return text;
+}
+
+QDate FirstDayOf(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
+                 const std::vector<TWeight>& weights) {
+    if (period.from.isValid())
+        return period.from;
+    QDate first = period.to;
+    if (!days.empty())
+        first = std::min(first, days.front().date);
+    if (!weights.empty())
+        first = std::min(first, weights.front().date);
+    return first;
 }

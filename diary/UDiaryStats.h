@@ -21,6 +21,10 @@ struct TDiaryPeriod {
 };
 TDiaryPeriod PeriodOfItem(int item, const QDate& today);
 
+// The period's first day: its own, or for "всё время" the first listed day (today without).
+QDate FirstDayOf(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
+                 const std::vector<TWeight>& weights);
+
 // "пн" … "вс".
 QString WeekDayName(const QDate& date);
 

@@ -270,18 +270,6 @@ QString PeriodWorkbookName(const TDiaryPeriod& period) {
         .arg(FormatDdMmYy(FirstDayOf(period, {}, {})), FormatDdMmYy(period.to));
 }
 
-QDate FirstDayOf(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
-                 const std::vector<TWeight>& weights) {
-    if (period.from.isValid())
-        return period.from;
-    QDate first = period.to;
-    if (!days.empty())
-        first = std::min(first, days.front().date);
-    if (!weights.empty())
-        first = std::min(first, weights.front().date);
-    return first;
-}
-
 TWorkbook BuildPeriodWorkbook(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
                               const std::vector<TWeight>& weights, std::optional<double> normKkal,
                               const TDayTableOptions& options) {

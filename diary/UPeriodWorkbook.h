@@ -20,10 +20,6 @@ struct TDayTableOptions {
 // "Дневник dd.mm.yy-dd.mm.yy.xlsx"
 QString PeriodWorkbookName(const TDiaryPeriod& period);
 
-// The period's first day: its own, or for "всё время" the first listed day (today without).
-QDate FirstDayOf(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
-                 const std::vector<TWeight>& weights);
-
 // The whole workbook; the day sheets come from the saved rations through the data module.
 TWorkbook BuildPeriodWorkbook(const TDiaryPeriod& period, const std::vector<TDiaryDay>& days,
                               const std::vector<TWeight>& weights, std::optional<double> normKkal,
