@@ -39,12 +39,11 @@ private slots:
         TTestStore store;
         TLocaleScope comma(TLocaleScope::Comma());
         SaveRacionAs("05.12.26", Day(1800, 60.25, 50, 200));
-        const int first = SaveRacionAs("06.12.26", Day(1000));
+        SaveRacionAs("06.12.26", Day(1000));
         SaveRacionAs("06.12.26 план", Day(3000));
         SaveRacionAs("Разгрузочный", Day(900));
         // A second ration of the same date, saved later, stands for it.
         const int later = SaveRacionAs("6.12.2026", Day(2200.5, 80, 70, 250));
-        QVERIFY(later > first);
         SaveRacionAs("01.11.26", Day(1500));
 
         const QDate to(2026, 12, 6);
@@ -100,8 +99,6 @@ private slots:
         QCOMPARE(ExpenditureText(thirteen, weights, 2000), notEnough);
         QCOMPARE(ExpenditureText(days, {{start, 80}, {start.addDays(13), 79}}, 2000), notEnough);
         QCOMPARE(ExpenditureText(days, {weights[0]}, 2000), notEnough);
-        QCOMPARE(ExpenditureText(days, {{start, 80}, {start.addDays(14), 80}}, std::nullopt),
-                 QStringLiteral("Расход по дневнику: около 2000 ккал в день"));
 
         // Seven-day means skip the unknown days: 1000 on the 1st and 3rd, 3000 on the 8th.
         const std::vector<TDiaryDay> gaps = {{start, 1, 1000, 0, 0, 0},

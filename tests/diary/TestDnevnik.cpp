@@ -85,7 +85,6 @@ private slots:
         fMain->ButDnevnik->click();
         QCOMPARE(fDnevnik->result(), int(mrOk));
         QCOMPARE(ArraySave.size(), day.size());
-        QCOMPARE(ArraySave[1].kkal, 400.0);
         QCOMPARE(fMain->LVRac->Count(), 4);
         QCOMPARE(fVvod->CurRacId, id);
         QCOMPARE(fMain->Label1->text(), QStringLiteral("Текущий рацион: ") + dayName);

@@ -104,7 +104,6 @@ private slots:
         }
         QCOMPARE(sum.Cell("B37").text.value_or(""), QStringLiteral("пн"));
         QCOMPARE(sum.Cell("C37").number.value_or(0), 375.0);
-        QCOMPARE(sum.Cell("D37").numberFormat, QStringLiteral("0.0"));
         for (int i = 0; i < 3; ++i) {
             const TXlsxCell share = sum.Cell(QString(QChar('G' + i)) + "37");
             QCOMPARE(share.number.value_or(0) * 100,
@@ -117,12 +116,10 @@ private slots:
         QCOMPARE(sum.Cell("A40").text.value_or(""), QStringLiteral("В среднем:"));
         QCOMPARE(sum.Cell("C40").number.value_or(0), 262.5);
         QCOMPARE(sum.Cell("K40").number.value_or(0), 80.25);
-        QCOMPARE(sum.Cell("B43").number.value_or(0), 2.0);
         QCOMPARE(sum.charts.size(), size_t(2));
         QCOMPARE(sum.charts[0].kind + sum.charts[0].categories + sum.charts[0].values,
                  QStringLiteral("lineChart'Дни'!$A$37:$A$39'Дни'!$C$37:$C$39"));
         QCOMPARE(sum.charts[1].values, QStringLiteral("'Дни'!$K$37:$K$39"));
-        QVERIFY(sum.columnWidths.at(1) > 8 && sum.columnWidths.size() == 12);
 
         const TXlsxSheet first = ReadXlsx(path, 2);
         QCOMPARE(first.Cell("B2").text.value_or(""), QStringLiteral("07.12.26"));

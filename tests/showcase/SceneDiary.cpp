@@ -10,9 +10,7 @@
 #include "ration/URacionStore.h"
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
-#include "ui/USeams.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
@@ -67,23 +65,9 @@ void ShowDiary() {
     QTimer::singleShot(0, fMain, [] { fMain->ButDnevnikClick(); });
 }
 
-// "в Excel" of the diary, saving to the file named after the scene and opening nothing.
-class TWorkbookSeams : public TSeams {
-public:
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return QCoreApplication::arguments().value(2);
-    }
-    bool OpenDocument(const QString&) override { return true; }
-};
-
 void WriteDiaryWorkbook() {
     FillMonth();
-    static TWorkbookSeams seams;
-    InstallSeams(&seams);
-    QTimer::singleShot(0, fMain, [] {
-        fDnevnik->ButExcelClick();
-        QCoreApplication::quit();
-    });
+    WriteWorkbookBy([] { fDnevnik->ButExcelClick(); });
 }
 
 } // namespace

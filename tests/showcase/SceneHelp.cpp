@@ -17,11 +17,9 @@
 #include "store/UDM.h"
 #include "tests/showcase/Showcase.h"
 #include "ui/URadioGroup.h"
-#include "ui/USeams.h"
 #include "ui/USkin.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -200,23 +198,9 @@ void ShowBreakfastForumCode() {
     QTimer::singleShot(0, fMain, [] { fMain->ButHTMLClick(); });
 }
 
-// "в Excel" for the day, saving to the file named after the scene and opening nothing.
-class TWorkbookSeams : public TSeams {
-public:
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return QCoreApplication::arguments().value(2);
-    }
-    bool OpenDocument(const QString&) override { return true; }
-};
-
 void WriteDayWorkbook() {
     ShowDay();
-    static TWorkbookSeams seams;
-    InstallSeams(&seams);
-    QTimer::singleShot(0, fMain, [] {
-        fMain->ButExcelClick();
-        QCoreApplication::quit();
-    });
+    WriteWorkbookBy([] { fMain->ButExcelClick(); });
 }
 
 } // namespace

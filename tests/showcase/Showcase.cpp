@@ -4,9 +4,12 @@
 #include "app/UMain.h"
 #include "app/UStartup.h"
 #include "platform/UProgramFolder.h"
+#include "ui/USeams.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -43,4 +46,25 @@ int main(int argc, char** argv) {
     forms.ShowMainForm();
     Scenes()[name]();
     return app.exec();
+}
+
+namespace {
+
+class TWorkbookSeams : public TSeams {
+public:
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return QCoreApplication::arguments().value(2);
+    }
+    bool OpenDocument(const QString&) override { return true; }
+};
+
+} // namespace
+
+void WriteWorkbookBy(std::function<void()> click) {
+    static TWorkbookSeams seams;
+    InstallSeams(&seams);
+    QTimer::singleShot(0, fMain, [click] {
+        click();
+        QCoreApplication::quit();
+    });
 }

@@ -9,3 +9,7 @@ using TScene = std::function<void()>;
 int RegisterScene(const char* name, TScene scene);
 
 #define EDOMER_SCENE(name, body) static const int name##Scene = RegisterScene(#name, body);
+
+// Runs an "в Excel" click that saves to the file named after the scene, opens nothing, and
+// ends the program.
+void WriteWorkbookBy(std::function<void()> click);
