@@ -1,6 +1,7 @@
 #include "reports/UWorkbook.h"
 
 #include "base/UFormat.h"
+#include "reports/UXlsxLibrary.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,6 @@
 #include <cstring>
 #include <memory>
 #include <tuple>
-#include <xlsxwriter.h>
 
 unsigned PaletteColor(int colorIndex) {
     switch (colorIndex) {
@@ -242,25 +242,25 @@ void TRange::ClearContents() {
 namespace {
 
 lxw_format* NewFormat(lxw_workbook* book, const TCellStyle& style) {
-    lxw_format* format = workbook_add_format(book);
+    lxw_format* format = Xlsx().workbook_add_format(book);
     if (!style.numberFormat.isEmpty())
-        format_set_num_format(format, style.numberFormat.toUtf8().constData());
+        Xlsx().format_set_num_format(format, style.numberFormat.toUtf8().constData());
     if (style.bold)
-        format_set_bold(format);
+        Xlsx().format_set_bold(format);
     if (style.fontColor != 0)
-        format_set_font_color(format, PaletteColor(style.fontColor));
+        Xlsx().format_set_font_color(format, PaletteColor(style.fontColor));
     if (style.fillColor != 0) {
-        format_set_pattern(format, LXW_PATTERN_SOLID);
-        format_set_bg_color(format, PaletteColor(style.fillColor));
+        Xlsx().format_set_pattern(format, LXW_PATTERN_SOLID);
+        Xlsx().format_set_bg_color(format, PaletteColor(style.fillColor));
     }
     if (style.left)
-        format_set_left(format, LXW_BORDER_THIN);
+        Xlsx().format_set_left(format, LXW_BORDER_THIN);
     if (style.top)
-        format_set_top(format, LXW_BORDER_THIN);
+        Xlsx().format_set_top(format, LXW_BORDER_THIN);
     if (style.right)
-        format_set_right(format, LXW_BORDER_THIN);
+        Xlsx().format_set_right(format, LXW_BORDER_THIN);
     if (style.bottom)
-        format_set_bottom(format, LXW_BORDER_THIN);
+        Xlsx().format_set_bottom(format, LXW_BORDER_THIN);
     return format;
 }
 
@@ -280,13 +280,13 @@ QString WriterError(lxw_error error) {
     case LXW_ERROR_ZIP_CLOSE:
         return QStringLiteral("не удалось записать файл");
     default:
-        return QString::fromUtf8(lxw_strerror(error));
+        return QString::fromUtf8(Xlsx().lxw_strerror(error));
     }
 }
 
 // Frees a workbook that is given up before its closing, which would otherwise free it.
 struct TBookFree {
-    void operator()(lxw_workbook* book) const { lxw_workbook_free(book); }
+    void operator()(lxw_workbook* book) const { Xlsx().lxw_workbook_free(book); }
 };
 using TBookHandle = std::unique_ptr<lxw_workbook, TBookFree>;
 
@@ -294,7 +294,7 @@ lxw_chart_series* AddSeries(lxw_chart* drawn, const QString& sheet, const QStrin
                             const QString& values) {
     const QByteArray c = (QLatin1Char('=') + SeriesReference(sheet, categories)).toUtf8();
     const QByteArray v = (QLatin1Char('=') + SeriesReference(sheet, values)).toUtf8();
-    return chart_add_series(drawn, c.constData(), v.constData());
+    return Xlsx().chart_add_series(drawn, c.constData(), v.constData());
 }
 
 uint8_t DrawnType(TChartType type) {
@@ -314,22 +314,22 @@ lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& s
                       const QString& categoryFormat) {
     const bool pie = chart.type == TChartType::Pie;
     const bool line = chart.type == TChartType::Line;
-    lxw_chart* drawn = workbook_add_chart(book, DrawnType(chart.type));
+    lxw_chart* drawn = Xlsx().workbook_add_chart(book, DrawnType(chart.type));
     lxw_chart_series* series =
         drawn ? AddSeries(drawn, sheetName, chart.categories, chart.values) : nullptr;
     if (!series)
         return LXW_ERROR_MEMORY_MALLOC_FAILED;
-    chart_title_set_name(drawn, chart.title.toUtf8().constData());
+    Xlsx().chart_title_set_name(drawn, chart.title.toUtf8().constData());
     // A title of one line leaves the plot its room.
     lxw_chart_font titleFont = {};
     titleFont.size = 12;
     titleFont.bold = LXW_TRUE;
-    chart_title_set_name_font(drawn, &titleFont);
+    Xlsx().chart_title_set_name_font(drawn, &titleFont);
     if (line) {
         const auto mark = [](lxw_chart_series* line, const QString& name) {
-            chart_series_set_name(line, name.toUtf8().constData());
-            chart_series_set_marker_type(line, LXW_CHART_MARKER_CIRCLE);
-            chart_series_set_marker_size(line, 4);
+            Xlsx().chart_series_set_name(line, name.toUtf8().constData());
+            Xlsx().chart_series_set_marker_type(line, LXW_CHART_MARKER_CIRCLE);
+            Xlsx().chart_series_set_marker_size(line, 4);
         };
         mark(series, chart.name);
         for (const TChartSeries& more : chart.more) {
@@ -338,30 +338,30 @@ lxw_error InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& s
                 return LXW_ERROR_MEMORY_MALLOC_FAILED;
             mark(added, more.name);
         }
-        chart_legend_set_position(drawn, LXW_CHART_LEGEND_BOTTOM);
-        chart_show_blanks_as(drawn, chart.joinGaps ? LXW_CHART_BLANKS_AS_CONNECTED
-                                                   : LXW_CHART_BLANKS_AS_GAP);
+        Xlsx().chart_legend_set_position(drawn, LXW_CHART_LEGEND_BOTTOM);
+        Xlsx().chart_show_blanks_as(drawn, chart.joinGaps ? LXW_CHART_BLANKS_AS_CONNECTED
+                                                          : LXW_CHART_BLANKS_AS_GAP);
         if (!chart.valueAxisTitle.isEmpty())
-            chart_axis_set_name(drawn->y_axis, chart.valueAxisTitle.toUtf8().constData());
+            Xlsx().chart_axis_set_name(drawn->y_axis, chart.valueAxisTitle.toUtf8().constData());
         if (!categoryFormat.isEmpty())
-            chart_axis_set_num_format(drawn->x_axis, categoryFormat.toUtf8().constData());
+            Xlsx().chart_axis_set_num_format(drawn->x_axis, categoryFormat.toUtf8().constData());
     } else {
-        chart_legend_set_position(drawn, LXW_CHART_LEGEND_NONE);
-        chart_series_set_labels(series);
+        Xlsx().chart_legend_set_position(drawn, LXW_CHART_LEGEND_NONE);
+        Xlsx().chart_series_set_labels(series);
     }
     if (pie) {
-        chart_series_set_labels_options(series, LXW_FALSE, LXW_TRUE, LXW_TRUE);
-        chart_series_set_labels_separator(series, LXW_CHART_LABEL_SEPARATOR_NEWLINE);
+        Xlsx().chart_series_set_labels_options(series, LXW_FALSE, LXW_TRUE, LXW_TRUE);
+        Xlsx().chart_series_set_labels_separator(series, LXW_CHART_LABEL_SEPARATOR_NEWLINE);
         // Outside the slices a name is never broken inside a narrow one.
-        chart_series_set_labels_position(series, LXW_CHART_LABEL_POSITION_OUTSIDE_END);
+        Xlsx().chart_series_set_labels_position(series, LXW_CHART_LABEL_POSITION_OUTSIDE_END);
     }
     if (!line && !labelFormat.isEmpty())
-        chart_series_set_labels_num_format(series, labelFormat.toUtf8().constData());
+        Xlsx().chart_series_set_labels_num_format(series, labelFormat.toUtf8().constData());
     lxw_chart_options options = {};
     options.x_scale = chart.widthScale;
     options.y_scale = chart.heightScale;
-    return worksheet_insert_chart_opt(sheet, lxw_row_t(chart.row), lxw_col_t(chart.column), drawn,
-                                      &options);
+    return Xlsx().worksheet_insert_chart_opt(sheet, lxw_row_t(chart.row), lxw_col_t(chart.column),
+                                             drawn, &options);
 }
 
 } // namespace
@@ -376,7 +376,7 @@ void TWorkbook::SaveAs(const QString& path) const {
     const QByteArray tempName = QFile::encodeName(temp.fileName());
 
     // Held until its closing, so that an error thrown on the way frees it.
-    TBookHandle handle(workbook_new(tempName.constData()));
+    TBookHandle handle(Xlsx().workbook_new(tempName.constData()));
     lxw_workbook* book = handle.get();
     if (!book)
         throw EWorkbookError(WriterError(LXW_ERROR_MEMORY_MALLOC_FAILED));
@@ -395,44 +395,45 @@ void TWorkbook::SaveAs(const QString& path) const {
         return found->second;
     };
     for (const TSheet& page : FSheets) {
-        lxw_worksheet* sheet = workbook_add_worksheet(book, page.name.toUtf8().constData());
+        lxw_worksheet* sheet = Xlsx().workbook_add_worksheet(book, page.name.toUtf8().constData());
         if (!sheet) {
             keep(LXW_ERROR_MEMORY_MALLOC_FAILED);
             break;
         }
         for (const auto& [column, width] : page.columnWidths)
-            keep(worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+            keep(Xlsx().worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), width,
+                                             nullptr));
         if (page.fitToPageWidth)
-            worksheet_fit_to_pages(sheet, 1, 0);
+            Xlsx().worksheet_fit_to_pages(sheet, 1, 0);
         if (page.landscapeA4) {
-            worksheet_set_landscape(sheet);
-            worksheet_set_paper(sheet, kPaperA4);
+            Xlsx().worksheet_set_landscape(sheet);
+            Xlsx().worksheet_set_paper(sheet, kPaperA4);
         }
         if (page.titleRow > 0)
-            keep(worksheet_repeat_rows(sheet, lxw_row_t(page.titleRow - 1),
-                                       lxw_row_t(page.titleRow - 1)));
+            keep(Xlsx().worksheet_repeat_rows(sheet, lxw_row_t(page.titleRow - 1),
+                                              lxw_row_t(page.titleRow - 1)));
         // Named here rather than by the writer, which leaves a name such as "05.12.26" unquoted.
         if (!page.printArea.isEmpty()) {
             const QString prefix = SheetPrefix(page.name);
             const QByteArray name = (prefix + QStringLiteral("_xlnm.Print_Area")).toUtf8();
             const QByteArray block =
                 (QLatin1Char('=') + SeriesReference(page.name, page.printArea)).toUtf8();
-            keep(workbook_define_name(book, name.constData(), block.constData()));
+            keep(Xlsx().workbook_define_name(book, name.constData(), block.constData()));
         }
         for (const auto& [place, cell] : page.cells) {
             const auto row = lxw_row_t(place.first);
             const auto column = lxw_col_t(place.second);
             lxw_format* format = formatOf(cell.style);
             if (const auto* text = std::get_if<QString>(&cell.value))
-                keep(
-                    worksheet_write_string(sheet, row, column, text->toUtf8().constData(), format));
+                keep(Xlsx().worksheet_write_string(sheet, row, column, text->toUtf8().constData(),
+                                                   format));
             else if (const auto* number = std::get_if<double>(&cell.value))
-                keep(worksheet_write_number(sheet, row, column, *number, format));
+                keep(Xlsx().worksheet_write_number(sheet, row, column, *number, format));
             else if (const auto* date = std::get_if<QDate>(&cell.value)) {
                 lxw_datetime day = {date->year(), date->month(), date->day(), 0, 0, 0};
-                keep(worksheet_write_datetime(sheet, row, column, &day, format));
+                keep(Xlsx().worksheet_write_datetime(sheet, row, column, &day, format));
             } else
-                keep(worksheet_write_blank(sheet, row, column, format));
+                keep(Xlsx().worksheet_write_blank(sheet, row, column, format));
         }
         const auto styleAt = [&page](const QString& cells) {
             const TBlock b = ParseBlock(cells.section(QLatin1Char(','), 0, 0));
@@ -444,7 +445,7 @@ void TWorkbook::SaveAs(const QString& path) const {
                              styleAt(chart.categories)));
     }
     // Closing writes the file and frees the workbook whatever happened before.
-    const lxw_error closed = workbook_close(handle.release());
+    const lxw_error closed = Xlsx().workbook_close(handle.release());
     if (first != LXW_NO_ERROR)
         throw EWorkbookError(WriterError(first));
     if (closed != LXW_NO_ERROR)
