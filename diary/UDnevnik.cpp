@@ -19,8 +19,6 @@
 #include "ui/USeams.h"
 #include "ui/USkin.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -67,13 +65,7 @@ TfDnevnik::TfDnevnik(QWidget* parent) : TForm(parent) {
     LabRashod->setFont(Verdana8(true));
     LabRashod->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
 
-    ChartDnevnik = Named(new QChartView(XiPanel1), "ChartDnevnik");
-    ChartDnevnik->setRenderHint(QPainter::Antialiasing);
-    QChart* chart = ChartDnevnik->chart();
-    chart->setLocalizeNumbers(true);
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(MsSansSerif8());
+    ChartDnevnik = Named(new TDiaryChartView(XiPanel1), "ChartDnevnik");
 
     LVDnevnik = Named(new TListView(XiPanel1), "LVDnevnik");
     LVDnevnik->SetColumns({{QStringLiteral("Дата"), 80},
@@ -154,7 +146,7 @@ void TfDnevnik::APaintDnevnik() {
     const std::vector<TWeight> weights = ReadWeights(DM->ADOTrans, period.from, period.to);
     const std::optional<double> norm = NormKkal();
 
-    DrawDiaryChart(ChartDnevnik->chart(), DiaryChart(period, days, weights, norm));
+    ChartDnevnik->SetChart(DiaryChart(period, days, weights, norm));
 
     const std::vector<QStringList> rows = DiaryRows(days, weights, norm);
     const std::vector<int> rations = DiaryRowRations(days, weights);

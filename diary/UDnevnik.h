@@ -4,7 +4,7 @@
 
 #include "ui/UForm.h"
 
-class QChartView;
+class TDiaryChartView;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -22,7 +22,7 @@ public:
     QLabel* LabPeriod;
     QComboBox* CBPeriod;
     QLabel* LabRashod;
-    QChartView* ChartDnevnik;
+    TDiaryChartView* ChartDnevnik;
     TListView* LVDnevnik;
     QLabel* LabVes;
     QDateEdit* DTPVes;

@@ -4,7 +4,7 @@
 set -e
 PACKAGES="g++ cmake make pkg-config ccache qt6-base-dev libsqlite3-dev libicu-dev zlib1g-dev
 libbenchmark-dev libxlsxwriter-dev libzip-dev sqlite3 xvfb xauth imagemagick fonts-dejavu-core
-fp-utils desktop-file-utils qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n xdg-utils xchm"
+fp-utils desktop-file-utils qt6-translations-l10n xdg-utils xchm"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
