@@ -69,11 +69,17 @@ QIcon HelpIcon() {
     p.setPen(QPen(QColor(20, 70, 140), 1));
     p.setBrush(QColor(70, 130, 210));
     p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-    QFont font = Verdana8(true);
-    font.setPixelSize(12);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    // The question mark is drawn as strokes: a font of its own would be loaded for it at start-up.
+    QPainterPath hook;
+    hook.moveTo(5.4, 6.0);
+    hook.cubicTo(5.4, 2.7, 10.6, 2.7, 10.6, 5.8);
+    hook.cubicTo(10.6, 7.8, 8.0, 7.9, 8.0, 10.0);
+    p.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(8.0, 12.6), 1.2, 1.2);
     return QIcon(picture);
 }
 
