@@ -5,6 +5,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -19,9 +21,11 @@ constexpr int kGap = 6;        // between labels, titles and the plot
 constexpr int kTick = 4;       // the length of a tick mark
 constexpr int kLegendMark = 9; // the side of a legend's colour square
 
-// The value axes' labels: whole numbers, at every tick from the low end to the top.
-std::vector<std::pair<double, QString>> AxisLabels(double low, double top, int ticks) {
-    std::vector<std::pair<double, QString>> labels;
+using TAxisLabels = std::vector<std::pair<double, QString>>;
+
+// A value axis's labels: whole numbers at every tick from the low end to the top.
+TAxisLabels AxisLabels(double low, double top, int ticks) {
+    TAxisLabels labels;
     for (int i = 0; i < ticks; ++i) {
         const double value = ticks > 1 ? low + (top - low) * i / (ticks - 1) : low;
         labels.emplace_back(value, FormatGeneral(std::round(value)));
@@ -29,20 +33,108 @@ std::vector<std::pair<double, QString>> AxisLabels(double low, double top, int t
     return labels;
 }
 
-int WidestText(const QFontMetrics& metrics, const std::vector<std::pair<double, QString>>& list) {
+int WidestText(const QFontMetrics& metrics, const TAxisLabels& labels) {
     int widest = 0;
-    for (const auto& label : list)
+    for (const auto& label : labels)
         widest = std::max(widest, metrics.horizontalAdvance(label.second));
     return widest;
 }
 
-// A title written upwards along a vertical axis, centred on its height.
-void DrawVerticalTitle(QPainter& painter, const QString& title, int x, int top, int bottom) {
+// Where the plot lies in the widget, and where a day, kcal and kilograms fall on it.
+struct TPlot {
+    QRectF area;
+    const TDiaryChart& chart;
+
+    double Slot() const { return area.width() / double(chart.kkal.size()); }
+    double X(double day) const { return area.left() + (day + 0.5) * Slot(); }
+    double Y(double kkal) const { return area.bottom() - kkal * area.height() / chart.kkalTop; }
+    double YOfVes(double kg) const {
+        const double span = std::max(chart.vesTop - chart.vesLow, 1.0);
+        return area.bottom() - (kg - chart.vesLow) * area.height() / span;
+    }
+};
+
+// The labels of a value axis beside the plot, each centred on its tick.
+void DrawAxisLabels(QPainter& painter, const TAxisLabels& labels, const QRectF& column,
+                    Qt::Alignment side, const std::function<double(double)>& yOf) {
+    const double line = painter.fontMetrics().height();
+    painter.setPen(Qt::black);
+    for (const auto& [value, text] : labels)
+        painter.drawText(QRectF(column.left(), yOf(value) - line / 2, column.width(), line),
+                         side | Qt::AlignVCenter, text);
+}
+
+void DrawGridAndDates(QPainter& painter, const TPlot& plot, const TAxisLabels& kkal) {
+    painter.setPen(kGridColour);
+    for (const auto& label : kkal)
+        painter.drawLine(QPointF(plot.area.left(), plot.Y(label.first)),
+                         QPointF(plot.area.right(), plot.Y(label.first)));
+    painter.setPen(kAxisColour);
+    painter.drawLine(plot.area.bottomLeft(), plot.area.bottomRight());
+    painter.drawLine(plot.area.bottomLeft(), plot.area.topLeft());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const double widgetWidth = painter.device()->width();
+    for (const TDateMark& mark : plot.chart.dates) {
+        const double x = plot.X(mark.day);
+        painter.setPen(kAxisColour);
+        painter.drawLine(QPointF(x, plot.area.bottom()), QPointF(x, plot.area.bottom() + kTick));
+        painter.setPen(Qt::black);
+        const double width = metrics.horizontalAdvance(mark.text);
+        const double at = std::clamp(x - width / 2, 0.0, widgetWidth - width);
+        painter.drawText(QPointF(at, plot.area.bottom() + kTick + metrics.ascent()), mark.text);
+    }
+}
+
+// A column for every day with a ration (unknown days stay empty), the norm and the 7-day
+// mean, broken at every unknown day; a run of one day is a point.
+void DrawKkal(QPainter& painter, const TPlot& plot) {
+    const double slot = plot.Slot();
+    // Columns narrower than a few pixels go without a border, which would darken them.
+    painter.setPen(slot >= 4 ? QPen(kColumnColour.darker(130), 1) : QPen(Qt::NoPen));
+    painter.setBrush(kColumnColour);
+    for (std::size_t day = 0; day < plot.chart.kkal.size(); ++day)
+        if (plot.chart.kkal[day] > 0) {
+            const double top = plot.Y(plot.chart.kkal[day]);
+            painter.drawRect(QRectF(plot.X(double(day)) - slot * 0.4, top, slot * 0.8,
+                                    plot.area.bottom() - top));
+        }
+    if (plot.chart.norm) {
+        painter.setPen(QPen(kNormColour, 2, Qt::DashLine));
+        const double y = plot.Y(*plot.chart.norm);
+        painter.drawLine(QPointF(plot.area.left(), y), QPointF(plot.area.right(), y));
+    }
+    painter.setPen(QPen(kMeanColour, 2));
+    painter.setBrush(kMeanColour);
+    for (const std::vector<QPointF>& run : plot.chart.means) {
+        QPolygonF points;
+        for (const QPointF& p : run)
+            points << QPointF(plot.X(p.x()), plot.Y(p.y()));
+        if (points.size() == 1)
+            painter.drawEllipse(points.front(), 2.5, 2.5);
+        else
+            painter.drawPolyline(points);
+    }
+}
+
+void DrawWeights(QPainter& painter, const TPlot& plot) {
+    QPolygonF points;
+    for (const QPointF& p : plot.chart.weights)
+        points << QPointF(plot.X(p.x()), plot.YOfVes(p.y()));
+    painter.setPen(QPen(kWeightColour, 2));
+    painter.drawPolyline(points);
+    painter.setBrush(kWeightColour);
+    for (const QPointF& p : points)
+        painter.drawEllipse(p, 3, 3);
+    painter.setPen(kAxisColour);
+    painter.drawLine(plot.area.bottomRight(), plot.area.topRight());
+}
+
+// A title written upwards along a vertical axis, centred on the plot's height.
+void DrawVerticalTitle(QPainter& painter, const QString& title, double x, const QRectF& plot) {
     painter.save();
-    painter.translate(x, (top + bottom) / 2.0);
+    painter.translate(x, plot.center().y());
     painter.rotate(-90);
-    const int width = painter.fontMetrics().horizontalAdvance(title);
-    painter.drawText(-width / 2, 0, title);
+    painter.drawText(QPointF(-painter.fontMetrics().horizontalAdvance(title) / 2.0, 0), title);
     painter.restore();
 }
 
@@ -50,6 +142,26 @@ struct TLegendItem {
     QString name;
     QColor colour;
 };
+
+// The legend in one row, centred under the plot.
+void DrawLegend(QPainter& painter, const std::vector<TLegendItem>& items, const QRectF& plot,
+                double top) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    double width = 0;
+    for (const TLegendItem& item : items)
+        width += kLegendMark + kGap / 2 + metrics.horizontalAdvance(item.name) + 3 * kGap;
+    double x = plot.left() + (plot.width() - width) / 2;
+    for (const TLegendItem& item : items) {
+        painter.setPen(item.colour.darker(130));
+        painter.setBrush(item.colour);
+        painter.drawRect(
+            QRectF(x, top + (metrics.height() - kLegendMark) / 2.0, kLegendMark, kLegendMark));
+        x += kLegendMark + kGap / 2;
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x, top + metrics.ascent()), item.name);
+        x += metrics.horizontalAdvance(item.name) + 3 * kGap;
+    }
+}
 
 } // namespace
 
@@ -70,9 +182,44 @@ void TDiaryChartView::paintEvent(QPaintEvent*) {
     const QFontMetrics labels(labelFont);
     const QFontMetrics titles(titleFont);
     const bool weights = !FChart.weights.empty();
-    const auto kkalLabels = AxisLabels(0, FChart.kkalTop, FChart.kkalTicks);
-    const auto vesLabels = weights ? AxisLabels(FChart.vesLow, FChart.vesTop, FChart.vesTicks)
-                                   : std::vector<std::pair<double, QString>>();
+    const TAxisLabels kkalLabels = AxisLabels(0, FChart.kkalTop, FChart.kkalTicks);
+    const TAxisLabels vesLabels =
+        weights ? AxisLabels(FChart.vesLow, FChart.vesTop, FChart.vesTicks) : TAxisLabels();
+
+    // Beside the plot: a title and the labels on each value axis; under it: the dates, their
+    // title and the legend.
+    const int line = labels.height();
+    const int left = kGap + titles.height() + kGap + WidestText(labels, kkalLabels) + kGap;
+    const int right =
+        weights ? kGap + titles.height() + kGap + WidestText(labels, vesLabels) + kGap : 2 * kGap;
+    const int bottom = kTick + line + kGap + titles.height() + 2 * kGap + line + kGap;
+    const TPlot plot{QRectF(left, kGap + line / 2.0, width() - left - right,
+                            height() - bottom - kGap - line / 2.0),
+                     FChart};
+    if (plot.area.width() < 10 || plot.area.height() < 10 || FChart.kkal.empty() ||
+        FChart.kkalTop <= 0)
+        return;
+
+    painter.setFont(labelFont);
+    DrawGridAndDates(painter, plot, kkalLabels);
+    DrawAxisLabels(painter, kkalLabels, QRectF(0, 0, left - kGap, 0), Qt::AlignRight,
+                   [&plot](double kkal) { return plot.Y(kkal); });
+    DrawKkal(painter, plot);
+    if (weights) {
+        DrawWeights(painter, plot);
+        DrawAxisLabels(painter, vesLabels, QRectF(plot.area.right() + kGap, 0, right - 2 * kGap, 0),
+                       Qt::AlignLeft, [&plot](double kg) { return plot.YOfVes(kg); });
+    }
+
+    painter.setFont(titleFont);
+    painter.setPen(Qt::black);
+    DrawVerticalTitle(painter, QStringLiteral("ккал"), kGap + titles.ascent(), plot.area);
+    if (weights)
+        DrawVerticalTitle(painter, QStringLiteral("Вес, кг"), width() - kGap - titles.descent(),
+                          plot.area);
+    const double titleTop = plot.area.bottom() + kTick + line + kGap;
+    painter.drawText(QRectF(plot.area.left(), titleTop, plot.area.width(), titles.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Дата"));
 
     std::vector<TLegendItem> legend{{QStringLiteral("ккал за день"), kColumnColour}};
     if (FChart.norm)
@@ -81,130 +228,6 @@ void TDiaryChartView::paintEvent(QPaintEvent*) {
         legend.push_back({QStringLiteral("Среднее за 7 дней"), kMeanColour});
     if (weights)
         legend.push_back({QStringLiteral("Вес"), kWeightColour});
-
-    const int line = labels.height();
-    const int left = kGap + titles.height() + kGap + WidestText(labels, kkalLabels) + kGap;
-    const int right =
-        weights ? kGap + titles.height() + kGap + WidestText(labels, vesLabels) + kGap : 2 * kGap;
-    const int bottom = kTick + line + kGap + titles.height() + 2 * kGap + line + kGap;
-    const QRectF plot(left, kGap + line / 2.0, width() - left - right,
-                      height() - bottom - kGap - line / 2.0);
-    if (plot.width() < 10 || plot.height() < 10 || FChart.kkal.empty() || FChart.kkalTop <= 0)
-        return;
-
-    const double days = double(FChart.kkal.size());
-    const auto xOf = [&](double day) { return plot.left() + (day + 0.5) * plot.width() / days; };
-    const auto yOf = [&](double kkal) {
-        return plot.bottom() - kkal * plot.height() / FChart.kkalTop;
-    };
-    const double vesSpan = std::max(FChart.vesTop - FChart.vesLow, 1.0);
-    const auto yOfVes = [&](double kg) {
-        return plot.bottom() - (kg - FChart.vesLow) * plot.height() / vesSpan;
-    };
-
-    // The grid and the kcal axis with its labels.
     painter.setFont(labelFont);
-    for (const auto& [value, text] : kkalLabels) {
-        const double y = yOf(value);
-        painter.setPen(kGridColour);
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, y - line / 2.0, left - kGap, line),
-                         Qt::AlignRight | Qt::AlignVCenter, text);
-    }
-    painter.setPen(kAxisColour);
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
-
-    // The dates under their days.
-    for (const TDateMark& mark : FChart.dates) {
-        const double x = xOf(mark.day);
-        painter.setPen(kAxisColour);
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTick));
-        painter.setPen(Qt::black);
-        const double width = labels.horizontalAdvance(mark.text);
-        const double at = std::clamp(x - width / 2, 0.0, double(this->width()) - width);
-        painter.drawText(QPointF(at, plot.bottom() + kTick + labels.ascent()), mark.text);
-    }
-
-    // A column for every day with a ration; unknown days stay empty.
-    const double slot = plot.width() / days;
-    // Columns narrower than a few pixels go without a border, which would darken them.
-    if (slot >= 4)
-        painter.setPen(QPen(kColumnColour.darker(130), 1));
-    else
-        painter.setPen(Qt::NoPen);
-    painter.setBrush(kColumnColour);
-    for (std::size_t day = 0; day < FChart.kkal.size(); ++day)
-        if (FChart.kkal[day] > 0) {
-            const double x = xOf(double(day));
-            painter.drawRect(QRectF(x - slot * 0.4, yOf(FChart.kkal[day]), slot * 0.8,
-                                    plot.bottom() - yOf(FChart.kkal[day])));
-        }
-
-    if (FChart.norm) {
-        painter.setPen(QPen(kNormColour, 2, Qt::DashLine));
-        painter.drawLine(QPointF(plot.left(), yOf(*FChart.norm)),
-                         QPointF(plot.right(), yOf(*FChart.norm)));
-    }
-
-    // The 7-day mean, broken at every unknown day; a run of one day is a point.
-    painter.setBrush(kMeanColour);
-    painter.setPen(QPen(kMeanColour, 2));
-    for (const std::vector<QPointF>& run : FChart.means) {
-        QPolygonF points;
-        for (const QPointF& p : run)
-            points << QPointF(xOf(p.x()), yOf(p.y()));
-        if (points.size() == 1)
-            painter.drawEllipse(points.front(), 2.5, 2.5);
-        else
-            painter.drawPolyline(points);
-    }
-
-    if (weights) {
-        QPolygonF points;
-        for (const QPointF& p : FChart.weights)
-            points << QPointF(xOf(p.x()), yOfVes(p.y()));
-        painter.setPen(QPen(kWeightColour, 2));
-        painter.drawPolyline(points);
-        painter.setBrush(kWeightColour);
-        for (const QPointF& p : points)
-            painter.drawEllipse(p, 3, 3);
-        painter.setPen(kAxisColour);
-        painter.drawLine(plot.bottomRight(), plot.topRight());
-        painter.setPen(Qt::black);
-        for (const auto& [value, text] : vesLabels)
-            painter.drawText(
-                QRectF(plot.right() + kGap, yOfVes(value) - line / 2.0, right - 2 * kGap, line),
-                Qt::AlignLeft | Qt::AlignVCenter, text);
-    }
-
-    // Axis titles, then the legend centred under them.
-    painter.setFont(titleFont);
-    painter.setPen(Qt::black);
-    DrawVerticalTitle(painter, QStringLiteral("ккал"), kGap + titles.ascent(), int(plot.top()),
-                      int(plot.bottom()));
-    if (weights)
-        DrawVerticalTitle(painter, QStringLiteral("Вес, кг"), width() - kGap - titles.descent(),
-                          int(plot.top()), int(plot.bottom()));
-    const double titleTop = plot.bottom() + kTick + line + kGap;
-    painter.drawText(QRectF(plot.left(), titleTop, plot.width(), titles.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Дата"));
-
-    painter.setFont(labelFont);
-    int legendWidth = 0;
-    for (const TLegendItem& item : legend)
-        legendWidth += kLegendMark + kGap / 2 + labels.horizontalAdvance(item.name) + 3 * kGap;
-    double x = plot.left() + (plot.width() - legendWidth) / 2;
-    const double legendTop = titleTop + titles.height() + 2 * kGap;
-    for (const TLegendItem& item : legend) {
-        painter.setPen(item.colour.darker(130));
-        painter.setBrush(item.colour);
-        painter.drawRect(
-            QRectF(x, legendTop + (line - kLegendMark) / 2.0, kLegendMark, kLegendMark));
-        x += kLegendMark + kGap / 2;
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(x, legendTop + labels.ascent()), item.name);
-        x += labels.horizontalAdvance(item.name) + 3 * kGap;
-    }
+    DrawLegend(painter, legend, plot.area, titleTop + titles.height() + 2 * kGap);
 }

@@ -3,6 +3,7 @@
 #include "reports/UWorkbook.h"
 
 #include <QLibrary>
+#include <type_traits>
 
 namespace {
 
