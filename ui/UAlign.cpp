@@ -3,17 +3,19 @@
 #include <QEvent>
 #include <QRect>
 #include <QWidget>
+#include <vector>
 
 namespace {
 
-const char* const kAlignProperty = "edomerAlign";
-const char* const kAnchorsProperty = "edomerAnchors";
-const char* const kBaseRectProperty = "edomerAnchorRect";
-const char* const kBaseSizeProperty = "edomerAnchorParentSize";
-
-TAlign AlignOf(const QWidget* w) {
-    return TAlign(w->property(kAlignProperty).toInt());
-}
+// What the layout keeps of a control: its alignment and, for an anchored control, its anchors
+// with the place and the parent's size they were taken at.
+struct TLayoutInfo {
+    TAlign align = TAlign::None;
+    bool anchored = false;
+    int anchors = 0;
+    QRect baseRect;
+    QSize baseSize;
+};
 
 bool IsLaidOut(const QObject* object) {
     const auto* w = qobject_cast<const QWidget*>(object);
@@ -29,12 +31,13 @@ void Place(QWidget* child, const QRect& bounds) {
         Relayout(child);
 }
 
-// Re-lays the parent when one of its aligned children is shown, hidden or resized by the user.
+// Re-lays the parent when one of its aligned children is shown, hidden or resized by the user,
+// and holds the control's layout information (a lookup by a child object is much cheaper than
+// one by a property name, and a layout asks for it for every child).
 class TLayoutWatcher : public QObject {
 public:
-    explicit TLayoutWatcher(QObject* parent) : QObject(parent) {
-        setObjectName(QStringLiteral("LayoutWatcher"));
-    }
+    explicit TLayoutWatcher(QObject* parent) : QObject(parent) {}
+    TLayoutInfo info;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -45,7 +48,7 @@ protected:
             break;
         case QEvent::ShowToParent:
         case QEvent::HideToParent:
-            if (AlignOf(w) != TAlign::None && w->parentWidget())
+            if (info.align != TAlign::None && w->parentWidget())
                 Relayout(w->parentWidget());
             break;
         default:
@@ -55,31 +58,46 @@ protected:
     }
 };
 
-void Watch(QWidget* w) {
-    if (w->findChild<TLayoutWatcher*>(QStringLiteral("LayoutWatcher"), Qt::FindDirectChildrenOnly))
-        return;
-    w->installEventFilter(new TLayoutWatcher(w));
+TLayoutWatcher* WatcherOf(const QObject* control) {
+    for (QObject* child : control->children())
+        if (auto* watcher = dynamic_cast<TLayoutWatcher*>(child))
+            return watcher;
+    return nullptr;
+}
+
+TLayoutInfo InfoOf(const QObject* control) {
+    const TLayoutWatcher* watcher = WatcherOf(control);
+    return watcher ? watcher->info : TLayoutInfo();
+}
+
+TLayoutWatcher* Watch(QWidget* w) {
+    TLayoutWatcher* watcher = WatcherOf(w);
+    if (!watcher) {
+        watcher = new TLayoutWatcher(w);
+        w->installEventFilter(watcher);
+    }
+    return watcher;
 }
 
 void RecordBase(QWidget* control) {
-    if (!control->property(kAnchorsProperty).isValid() || !control->parentWidget())
+    TLayoutWatcher* watcher = WatcherOf(control);
+    if (!watcher || !watcher->info.anchored || !control->parentWidget())
         return;
-    control->setProperty(kBaseRectProperty, control->geometry());
-    control->setProperty(kBaseSizeProperty, control->parentWidget()->size());
+    watcher->info.baseRect = control->geometry();
+    watcher->info.baseSize = control->parentWidget()->size();
 }
 
 void AfterOwnChange(QWidget* control) {
     RecordBase(control);
     Relayout(control);
-    if (AlignOf(control) != TAlign::None && control->parentWidget())
+    if (InfoOf(control).align != TAlign::None && control->parentWidget())
         Relayout(control->parentWidget());
 }
 
 } // namespace
 
 void SetAlign(QWidget* control, TAlign align) {
-    control->setProperty(kAlignProperty, int(align));
-    Watch(control);
+    Watch(control)->info.align = align;
     if (control->parentWidget()) {
         Watch(control->parentWidget());
         Relayout(control->parentWidget());
@@ -87,21 +105,24 @@ void SetAlign(QWidget* control, TAlign align) {
 }
 
 void SetAnchors(QWidget* control, int anchors) {
-    control->setProperty(kAnchorsProperty, anchors);
+    TLayoutWatcher* watcher = Watch(control);
+    watcher->info.anchored = true;
+    watcher->info.anchors = anchors;
     RecordBase(control);
-    Watch(control);
     if (control->parentWidget())
         Watch(control->parentWidget());
 }
 
 void Relayout(QWidget* control) {
+    // Each laid-out child with its layout information, read once for the passes below.
+    std::vector<std::pair<QWidget*, TLayoutInfo>> children;
+    for (QObject* object : control->children())
+        if (IsLaidOut(object))
+            children.emplace_back(static_cast<QWidget*>(object), InfoOf(object));
     QRect rest = control->rect();
     for (TAlign pass : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Right, TAlign::Client}) {
-        for (QObject* object : control->children()) {
-            if (!IsLaidOut(object))
-                continue;
-            auto* child = static_cast<QWidget*>(object);
-            if (child->isHidden() || AlignOf(child) != pass)
+        for (const auto& [child, info] : children) {
+            if (child->isHidden() || info.align != pass)
                 continue;
             QRect r;
             switch (pass) {
@@ -130,24 +151,19 @@ void Relayout(QWidget* control) {
             Place(child, r);
         }
     }
-    for (QObject* object : control->children()) {
-        if (!IsLaidOut(object))
+    for (const auto& [child, info] : children) {
+        if (info.align != TAlign::None || !info.anchored)
             continue;
-        auto* child = static_cast<QWidget*>(object);
-        if (AlignOf(child) != TAlign::None || !child->property(kAnchorsProperty).isValid())
-            continue;
-        const int anchors = child->property(kAnchorsProperty).toInt();
-        QRect r = child->property(kBaseRectProperty).toRect();
-        const QSize base = child->property(kBaseSizeProperty).toSize();
-        const int dw = control->width() - base.width();
-        const int dh = control->height() - base.height();
-        if ((anchors & akRight) && (anchors & akLeft))
+        QRect r = info.baseRect;
+        const int dw = control->width() - info.baseSize.width();
+        const int dh = control->height() - info.baseSize.height();
+        if ((info.anchors & akRight) && (info.anchors & akLeft))
             r.setWidth(r.width() + dw);
-        else if (anchors & akRight)
+        else if (info.anchors & akRight)
             r.translate(dw, 0);
-        if ((anchors & akBottom) && (anchors & akTop))
+        if ((info.anchors & akBottom) && (info.anchors & akTop))
             r.setHeight(r.height() + dh);
-        else if (anchors & akBottom)
+        else if (info.anchors & akBottom)
             r.translate(0, dh);
         Place(child, r);
     }
